@@ -1,0 +1,60 @@
+#include "shell/Utils.h"
+
+#include "db/db.h"
+#include "shell/session.h"
+#include "sys/sys.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <stdexcept>
+
+namespace Utils {
+QString gfIntToStr(double value) {
+  return QLocale(QLocale::Turkish, QLocale::Turkey).toString(qlonglong(std::llround(value)));
+}
+}  // namespace Utils
+
+QString DateForMySql(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }
+
+QVariant uIsNull(const QVariant& value, const QVariant& fallback) {
+  return (!value.isValid() || value.isNull()) ? fallback : value;
+}
+
+namespace login {
+
+QString MyDecimal(const QString& text) {
+  QString t = text;
+  if (t.contains(QLatin1Char(','))) {
+    t.remove(QLatin1Char('.'));
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return t;
+  }
+  // Without a comma, dots between groups of exactly three digits separate thousands;
+  // any other single dot is the decimal point.
+  static const QRegularExpression thousands(QStringLiteral("^[+-]?\\d{1,3}(\\.\\d{3})+$"));
+  if (thousands.match(t).hasMatch()) t.remove(QLatin1Char('.'));
+  return t;
+}
+
+double nextRecordNo(const QString& table) {
+  KAYITNO_ID = db::nextRecordNo(mydata, table);
+  return KAYITNO_ID;
+}
+
+void textekaydet(const QString& marker, const QStringList& fields) {
+  const QString path = sys::programFile(QStringLiteral("log.txt"));
+  if (!QFileInfo::exists(path)) return;
+  const QDateTime now = QDateTime::currentDateTime();
+  QString line = marker + userim + QStringLiteral("----") + now.date().toString(QStringLiteral("dd.MM.yyyy")) +
+                 QStringLiteral("----") + now.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("----") +
+                 SIRKET;
+  for (const QString& f : fields) line += QStringLiteral("----") + f;
+  QString error;
+  if (!sys::appendTextLines(path, {line}, &error))
+    throw std::runtime_error(QStringLiteral("\"%1\" dosyası açılamıyor. %2").arg(path, error).toStdString());
+}
+
+}  // namespace login

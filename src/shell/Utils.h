@@ -1,0 +1,28 @@
+// Number, date and log helpers every window shares. SQL literals live in db/ (sqlText is
+// the system's own literal, sqlQuote the standard one).
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace Utils {
+// Rounded to a whole number with the Turkish thousands separator: 1234567.6 -> "1.234.568".
+QString gfIntToStr(double value);
+}  // namespace Utils
+
+// "yyyy-mm-dd" for statements.
+QString DateForMySql(const QDate& date);
+// The first value unless it is null, else the second.
+QVariant uIsNull(const QVariant& value, const QVariant& fallback);
+
+namespace login {
+// An amount typed or shown in Turkish notation, as SQL decimal text.
+QString MyDecimal(const QString& text);
+// The table's next record number (a hint for display), also kept in login::KAYITNO_ID.
+double nextRecordNo(const QString& table);
+// Appends one line to the deletion log when log.txt exists in the program folder.
+// `marker` ends in "----"; each field is preceded by "----". Throws when the file
+// exists but cannot be written, so the caller's delete does not run.
+void textekaydet(const QString& marker, const QStringList& fields);
+}  // namespace login

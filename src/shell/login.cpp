@@ -1,0 +1,189 @@
+#include "shell/login.h"
+
+#include "db/db.h"
+#include "shell/session.h"
+#include "sys/sys.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* captionPanel(const QString& name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setFrameShape(QFrame::Panel);
+  l->setFrameShadow(QFrame::Raised);
+  l->setMinimumWidth(110);
+  l->setAutoFillBackground(true);
+  return l;
+}
+QLineEdit* field(const QString& name, QWidget* parent) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  e->setMinimumWidth(200);
+  return e;
+}
+}  // namespace
+
+Tfrm_login::Tfrm_login(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frm_login"));
+  setWindowTitle(QStringLiteral("KALTREX YAZILIM"));
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  Image1 = new QFrame(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setStyleSheet(QStringLiteral(
+      "#Image1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #1f4e79, stop:1 #6fa8dc); }"
+      "#Image1 QLabel#lbl_durum { color: white; font-weight: bold; }"));
+  outer->addWidget(Image1);
+
+  auto* grid = new QGridLayout(Image1);
+  grid->setContentsMargins(40, 30, 40, 30);
+  grid->setVerticalSpacing(8);
+  lbl_durum = new QLabel(QStringLiteral("Bağlanmadı"), Image1);
+  lbl_durum->setObjectName(QStringLiteral("lbl_durum"));
+  grid->addWidget(lbl_durum, 0, 0, 1, 2);
+
+  pnl_firmakodu = captionPanel(QStringLiteral("pnl_firmakodu"), QStringLiteral("  Firma Kodu"), Image1);
+  EDT_firmakodu = field(QStringLiteral("EDT_firmakodu"), Image1);
+  EDT_firmakodu->setToolTip(QStringLiteral("Opsiyonel"));
+  pnl_sube = captionPanel(QStringLiteral("pnl_sube"), QStringLiteral("  Şube Kodu"), Image1);
+  edt_sube = field(QStringLiteral("edt_sube"), Image1);
+  edt_sube->setText(QStringLiteral("MERKEZ"));
+  edt_sube->setToolTip(QStringLiteral("Opsiyonel"));
+  pnl_sirket = captionPanel(QStringLiteral("pnl_sirket"), QStringLiteral("  Şirket"), Image1);
+  edt_sirketkodu = field(QStringLiteral("edt_sirketkodu"), Image1);
+  pnl_user = captionPanel(QStringLiteral("pnl_user"), QStringLiteral("  Kullanıcı"), Image1);
+  edt_user = field(QStringLiteral("edt_user"), Image1);
+  pnl_pass = captionPanel(QStringLiteral("pnl_pass"), QStringLiteral("  Sifre"), Image1);
+  edt_pass = field(QStringLiteral("edt_pass"), Image1);
+  edt_pass->setEchoMode(QLineEdit::Password);
+
+  const std::pair<QLabel*, QLineEdit*> rows[] = {{pnl_firmakodu, EDT_firmakodu},
+                                                 {pnl_sube, edt_sube},
+                                                 {pnl_sirket, edt_sirketkodu},
+                                                 {pnl_user, edt_user},
+                                                 {pnl_pass, edt_pass}};
+  int r = 1;
+  for (auto [cap, edit] : rows) {
+    grid->addWidget(cap, r, 0);
+    grid->addWidget(edit, r, 1);
+    ++r;
+  }
+  btn_baglan = new QPushButton(QStringLiteral("Bağlan"), Image1);
+  btn_baglan->setObjectName(QStringLiteral("btn_baglan"));
+  btn_baglan->setDefault(true);
+  grid->addWidget(btn_baglan, r, 1);
+  setTabOrder(EDT_firmakodu, edt_sube);
+  setTabOrder(edt_sube, edt_sirketkodu);
+  setTabOrder(edt_sirketkodu, edt_user);
+  setTabOrder(edt_user, edt_pass);
+  setTabOrder(edt_pass, btn_baglan);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Image1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& p) { PopupMenu1->popup(Image1->mapToGlobal(p)); });
+
+  connect(btn_baglan, &QPushButton::clicked, this, &Tfrm_login::btn_baglanClick);
+  connect(edt_pass, &QLineEdit::returnPressed, this, &Tfrm_login::btn_baglanClick);
+
+  db::Connection::instance().onStatus = [this](const QString& s) {
+    lbl_durum->setText(s);
+    lbl_durum->repaint();
+  };
+  resize(420, 300);
+}
+
+void Tfrm_login::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (shown_) return;
+  shown_ = true;
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  FormShow();
+}
+
+void Tfrm_login::FormShow() {
+  ui::runHandler([this] { startUp(); });
+}
+
+void Tfrm_login::startUp() {
+  login::BOS.clear();
+  login::dilkodu = QStringLiteral("tr");
+  login::PROGRAMINCALISMAYERI = sys::programFolder();
+
+  const QString settingsPath = sys::programFile(QStringLiteral("mysqlbilgisi.txt"));
+  if (!QFileInfo::exists(settingsPath)) {
+    lbl_durum->setText(QStringLiteral("Veritabanı ayar dosyası program dizininde yok!"));
+    EDT_firmakodu->setFocus();
+    return;
+  }
+  const QStringList my = sys::readTextLines(settingsPath);
+  login::myhost = sys::line(my, 0);
+  login::mydatabase = sys::line(my, 1);
+  login::mydata = sys::line(my, 1);
+  login::myuser = sys::line(my, 2);
+  login::mypass = sys::line(my, 3);
+  bool portOk = false;
+  const QString portText = sys::line(my, 4);
+  const int port = portText.toInt(&portOk);
+  if (!portOk) throw std::runtime_error(QStringLiteral("'%1' geçerli bir tam sayı değil.").arg(portText).toStdString());
+  login::myport = port;
+
+  const QStringList sms = sys::readTextLines(sys::programFile(QStringLiteral("smsbilgisi.txt")));
+  login::smsoperator = sys::line(sms, 0);
+  login::smskullaniciadi = sys::line(sms, 1);
+  login::smssifre = sys::line(sms, 2);
+
+  const QString userInfo = sys::programFile(QStringLiteral("USERINFO.txt"));
+  if (QFileInfo::exists(userInfo)) {
+    const QStringList u = sys::readTextLines(userInfo);
+    EDT_firmakodu->setText(sys::line(u, 0));
+    edt_sirketkodu->setText(sys::line(u, 1));
+    edt_user->setText(sys::line(u, 2));
+    edt_pass->setText(sys::line(u, 3));
+    login::dilkodu = sys::line(u, 4).isEmpty() ? QStringLiteral("tr") : sys::line(u, 4);
+    login::sektortusu = sys::line(u, 5);
+  }
+
+  const QString efatura = sys::programFile(QStringLiteral("efaturabilgisi.txt"));
+  if (QFileInfo::exists(efatura)) {
+    const QStringList e = sys::readTextLines(efatura);
+    QString* targets[] = {&login::EFatura_entagrator, &login::EFatura_vergino,   &login::EFatura_kullanici,
+                          &login::EFatura_sifre,      &login::EFatura_faturano,  &login::EFatura_webadresi,
+                          &login::EFatura_unvan,      &login::EFatura_adres,     &login::EFatura_ilce,
+                          &login::EFatura_il,         &login::EFatura_ulke,      &login::EFatura_ulkekodu,
+                          &login::EFatura_vergidairesi};
+    for (int i = 0; i < 13; ++i) *targets[i] = sys::line(e, i);
+  }
+
+  db::Connection& c = db::Connection::instance();
+  c.configure({login::myhost, login::mydatabase, login::myuser, login::mypass, login::myport});
+  try {
+    c.open();
+  } catch (const db::Error& e) {
+    if (!e.suppressed) throw;
+  }
+  if (c.isOpen()) {
+    lbl_durum->setText(QStringLiteral("Veritabanına Bağlantı Sağlandı.[") + login::mydata + QStringLiteral("]"));
+  } else {
+    lbl_durum->setText(QStringLiteral("Bağlantı Yok."));
+    return;
+  }
+  EDT_firmakodu->setFocus();
+}
+
+void Tfrm_login::btn_baglanClick() {}
+
+void Tfrm_login::closeEvent(QCloseEvent* e) {
+  db::Connection::instance().close();
+  e->accept();
+  QApplication::quit();
+}
