@@ -1,6 +1,8 @@
 #include "shell/login.h"
 
 #include "db/db.h"
+#include "i18n/i18n.h"
+#include "shell/menu.h"
 #include "shell/session.h"
 #include "sys/sys.h"
 #include "ui/dialogs.h"
@@ -9,6 +11,8 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -88,6 +92,39 @@ Tfrm_login::Tfrm_login(QWidget* parent) : QWidget(parent) {
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  auto action = [](QMenu* m, const char* name) {
+    QAction* a = m->addAction(QString());
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  mnu_ayarlarikaydet = action(PopupMenu1, "mnu_ayarlarikaydet");
+  mnu_diller = PopupMenu1->addMenu(QString());
+  mnu_diller->setObjectName(QStringLiteral("mnu_diller"));
+  mnu_tr = action(mnu_diller, "mnu_tr");
+  mnu_en = action(mnu_diller, "mnu_en");
+  mnu_de = action(mnu_diller, "mnu_de");
+  mnu_ar = action(mnu_diller, "mnu_ar");
+  mnu_sektor = PopupMenu1->addMenu(QString());
+  mnu_sektor->setObjectName(QStringLiteral("mnu_sektor"));
+  mnu_ruduzazer = action(mnu_sektor, "mnu_ruduzazer");
+  mnu_tercume = action(mnu_sektor, "mnu_tercume");
+  mnu_dogalgaz = action(mnu_sektor, "mnu_dogalgaz");
+  mnu_nakliye = action(mnu_sektor, "mnu_nakliye");
+  mnu_yenifatura = action(mnu_sektor, "mnu_yenifatura");
+  mnu_hicbiri = action(mnu_sektor, "mnu_hicbiri");
+  mnu_hakkimizda = action(PopupMenu1, "mnu_hakkimizda");
+  connect(mnu_ayarlarikaydet, &QAction::triggered, this, &Tfrm_login::AyarlariKaydetClick);
+  const std::pair<QAction*, const char*> languages[] = {{mnu_tr, "tr"}, {mnu_en, "en"}, {mnu_de, "de"}, {mnu_ar, "ar"}};
+  for (auto [a, code] : languages)
+    connect(a, &QAction::triggered, this, [this, c = QString::fromLatin1(code)] { DilSecClick(c); });
+  const std::pair<QAction*, QString> sectors[] = {{mnu_ruduzazer, QStringLiteral("ruduzazer")},
+                                                  {mnu_tercume, QStringLiteral("tercüme")},
+                                                  {mnu_dogalgaz, QStringLiteral("dogalgaz")},
+                                                  {mnu_nakliye, QStringLiteral("nakliye")},
+                                                  {mnu_yenifatura, QStringLiteral("yenifatura")},
+                                                  {mnu_hicbiri, QString()}};
+  for (const auto& [a, word] : sectors) connect(a, &QAction::triggered, this, [this, w = word] { SektorClick(w); });
+  connect(mnu_hakkimizda, &QAction::triggered, this, &Tfrm_login::HakkimizdaClick);
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupMenu1->popup(Image1->mapToGlobal(p)); });
@@ -95,6 +132,7 @@ Tfrm_login::Tfrm_login(QWidget* parent) : QWidget(parent) {
   connect(btn_baglan, &QPushButton::clicked, this, &Tfrm_login::btn_baglanClick);
   connect(edt_pass, &QLineEdit::returnPressed, this, &Tfrm_login::btn_baglanClick);
 
+  retranslate();
   db::Connection::instance().onStatus = [this](const QString& s) {
     lbl_durum->setText(s);
     lbl_durum->repaint();
@@ -180,7 +218,135 @@ void Tfrm_login::startUp() {
   EDT_firmakodu->setFocus();
 }
 
-void Tfrm_login::btn_baglanClick() {}
+void Tfrm_login::retranslate() {
+  setWindowTitle(tr("KALTREX YAZILIM"));
+  pnl_firmakodu->setText(tr("  Firma Kodu"));
+  pnl_sirket->setText(tr("  Şirket"));
+  pnl_user->setText(tr("  Kullanıcı"));
+  pnl_pass->setText(tr("  Sifre"));
+  btn_baglan->setText(tr("Bağlan"));
+  // Status texts set at run time stay Turkish; only the design text is translated.
+  static const QStringList designTexts{QStringLiteral("Bağlanmadı"), QStringLiteral("Disconneted"),
+                                       QStringLiteral("Nicht angeschlossen"), QStringLiteral("انقطع الاتصال")};
+  if (designTexts.contains(lbl_durum->text())) lbl_durum->setText(tr("Bağlanmadı"));
+  mnu_ayarlarikaydet->setText(tr("Ayarları Kaydet"));
+  mnu_diller->setTitle(tr("Diller"));
+  mnu_tr->setText(tr("Türkçe - tr"));
+  mnu_en->setText(tr("English - en"));
+  mnu_de->setText(QStringLiteral("Deutsch - de"));
+  mnu_ar->setText(QStringLiteral("ar - العربية"));
+  mnu_sektor->setTitle(tr("Sektören Tuş"));
+  mnu_ruduzazer->setText(tr("Ruduzazer"));
+  mnu_tercume->setText(tr("Tercüme"));
+  mnu_dogalgaz->setText(tr("Dogalgaz"));
+  mnu_nakliye->setText(tr("Nakliye"));
+  mnu_yenifatura->setText(QStringLiteral("YeniFatura"));
+  mnu_hicbiri->setText(tr("Hiçbiri"));
+  mnu_hakkimizda->setText(tr("Hakkımızda"));
+}
+
+void Tfrm_login::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(e);
+}
+
+void Tfrm_login::DilSecClick(const QString& code) {
+  i18n::setLanguage(code);
+  login::dilkodu = code;
+  // Right-to-left applies to this window only, and only while Arabic is chosen.
+  setLayoutDirection(code == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
+  retranslate();
+}
+
+QStringList Tfrm_login::userInfoBlock(const QString& sector) const {
+  return {EDT_firmakodu->text(), edt_sirketkodu->text(), edt_user->text(), edt_pass->text(), QStringLiteral("tr"), sector};
+}
+
+void Tfrm_login::AyarlariKaydetClick() {
+  ui::runHandler([this] {
+    QString error;
+    if (!sys::writeTextLines(sys::programFile(QStringLiteral("USERINFO.txt")), userInfoBlock(QString()), &error))
+      throw std::runtime_error(error.toStdString());
+  });
+}
+
+void Tfrm_login::SektorClick(const QString& word) {
+  ui::runHandler([&] {
+    const QString path = sys::programFile(QStringLiteral("USERINFO.txt"));
+    if (!QFileInfo::exists(path)) return;
+    QString error;
+    if (!sys::appendTextLines(path, userInfoBlock(word), &error)) throw std::runtime_error(error.toStdString());
+  });
+}
+
+void Tfrm_login::HakkimizdaClick() {
+  ui::Dialogs::message(QStringLiteral("Ordavin\nSigorta acenteleri için cari, poliçe, kasa, banka ve portföy takibi."));
+}
+
+void Tfrm_login::btn_baglanClick() {
+  ui::runHandler([this] { baglan(); });
+}
+
+namespace {
+QString compactAddress(QString a) {
+  a.remove(QLatin1Char('-'));
+  a.remove(QLatin1Char(':'));
+  a.remove(QRegularExpression(QStringLiteral("\\s")));
+  return QLocale(QLocale::Turkish).toUpper(a);
+}
+}  // namespace
+
+QString login::GetMACAdress() { return sys::workstationAddress(); }
+
+void Tfrm_login::baglan() {
+  const QString mac = compactAddress(login::GetMACAdress());
+  auto refuse = [](const char* text) {
+    ui::Dialogs::message(QString::fromUtf8(text));
+    throw ui::Silent{};
+  };
+  if (edt_sirketkodu->text().isEmpty()) refuse("Şirket Kodu Boş Olamaz");
+  if (edt_user->text().isEmpty()) refuse("Kullanıcı Adı Boş Olamaz");
+  if (edt_pass->text().isEmpty()) refuse("Şifre Boş Olamaz");
+
+  // Bound values, compared under the columns' Turkish collation; the password is a
+  // condition only and never read back.
+  db::Query q(QStringLiteral("Query1"));
+  q.setSql(QStringLiteral("SELECT KULLANICI_KODU, KULLANICI_ADI, KULLANICI_SOYADI, CARIKOD, MACNO, AKTIF from ELEMANLAR "
+                          "Where 1=1  and KULLANICI_ADI = :ad and SIFRE = :sifre order by KAYIT_NO"));
+  q.bind(QStringLiteral("ad"), edt_user->text());
+  q.bind(QStringLiteral("sifre"), edt_pass->text());
+  q.exec();
+  if (q.isEmpty()) refuse("Kullanıcı Adı ile Şifre Uyuşmuyor");
+  if (q.text(QStringLiteral("AKTIF")) == QLatin1String("H")) refuse("Kullanıcı Aktif Değil");
+
+  login::SIRKET = edt_sirketkodu->text();
+  login::userim = edt_user->text();
+  login::sube = edt_sube->text().isEmpty() ? QStringLiteral("MERKEZ") : edt_sube->text();
+  login::firmakodu = EDT_firmakodu->text();
+  login::kullanici1 = q.text(QStringLiteral("KULLANICI_ADI")) + QLatin1Char(' ') + q.text(QStringLiteral("KULLANICI_SOYADI"));
+  const QVariant kod = q.value(QStringLiteral("KULLANICI_KODU"));
+  login::kul_kod = kod.isNull() ? QString() : QString::number(kod.toDouble(), 'g', 15);
+  login::GLB_PERSONELCARIKOD = q.text(QStringLiteral("CARIKOD"));
+
+  const QString bound = compactAddress(q.text(QStringLiteral("MACNO")));
+  if (!bound.isEmpty() && bound != mac) refuse("Kullanıcıya tanımlı cihaz ile giriş yapmayı denediğiniz cihaz aynı değil.");
+  login::usermacid = mac;
+
+  q.setSql(QStringLiteral("SELECT SIRKETUNVANI from SIRKETLER Where 1=1  and SIRKETKODU = :kod order by KAYITNO"));
+  q.bind(QStringLiteral("kod"), edt_sirketkodu->text());
+  q.exec();
+  login::sirketunvani = q.text(QStringLiteral("SIRKETUNVANI"));
+  q.close();
+
+  auto* frm = new Tfrm_menu;
+  frm->setAttribute(Qt::WA_DeleteOnClose, false);
+  menu::frm_menu = frm;
+  hide();
+  ui::showModal(*frm);
+  // The session has ended: the main window closed the login window (and the program).
+  menu::frm_menu = nullptr;
+  delete frm;
+}
 
 void Tfrm_login::closeEvent(QCloseEvent* e) {
   db::Connection::instance().close();

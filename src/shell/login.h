@@ -26,20 +26,44 @@ class Tfrm_login : public QWidget {
   QLineEdit* edt_pass;
   QPushButton* btn_baglan;
   QMenu* PopupMenu1;
+  QAction* mnu_ayarlarikaydet;
+  QMenu* mnu_diller;
+  QAction* mnu_tr;
+  QAction* mnu_en;
+  QAction* mnu_de;
+  QAction* mnu_ar;
+  QMenu* mnu_sektor;
+  QAction* mnu_ruduzazer;
+  QAction* mnu_tercume;
+  QAction* mnu_dogalgaz;
+  QAction* mnu_nakliye;
+  QAction* mnu_yenifatura;
+  QAction* mnu_hicbiri;
+  QAction* mnu_hakkimizda;
 
  public slots:
   void FormShow();
   void btn_baglanClick();
+  void AyarlariKaydetClick();
+  void DilSecClick(const QString& code);
+  void SektorClick(const QString& word);
+  void HakkimizdaClick();
 
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   void startUp();
+  void baglan();
+  void retranslate();
+  QStringList userInfoBlock(const QString& sector) const;
   bool shown_ = false;
 };
 
 namespace login {
 inline Tfrm_login* frm_login = nullptr;
+// This workstation's adapter address: six bytes as upper-case hex joined by "-", or empty.
+QString GetMACAdress();
 }

@@ -146,7 +146,14 @@ bool appendTextLines(const QString& path, const QStringList& lines, QString* err
   return true;
 }
 
+static std::optional<QString>& addressOverride() {
+  static std::optional<QString> a;
+  return a;
+}
+void overrideWorkstationAddress(std::optional<QString> address) { addressOverride() = std::move(address); }
+
 QString workstationAddress() {
+  if (addressOverride()) return *addressOverride();
   QList<QNetworkInterface> all = QNetworkInterface::allInterfaces();
   std::sort(all.begin(), all.end(),
             [](const QNetworkInterface& a, const QNetworkInterface& b) { return a.index() < b.index(); });

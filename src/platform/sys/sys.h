@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace sys {
 
@@ -33,6 +34,8 @@ bool appendTextLines(const QString& path, const QStringList& lines, QString* err
 // The first up, non-loopback Ethernet or Wi-Fi adapter (by index) with a non-zero hardware
 // address, else any other such adapter: six bytes as upper-case hex joined by "-", or empty.
 QString workstationAddress();
+// Scripted backend for tests: pretend to be this workstation (nullopt = the real adapter).
+void overrideWorkstationAddress(std::optional<QString> address);
 
 // Shell services with a scripted backend for tests.
 struct ShellCall { QString verb; QString path; };
