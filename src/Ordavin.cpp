@@ -2,6 +2,7 @@
 // run), then the data module, then the message loop.
 #include "shell/dm.h"
 #include "shell/login.h"
+#include "shell/windows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
   // The program ends only through the login window's close.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  shell::registerWindows();
 
   Tfrm_login frm;
   login::frm_login = &frm;

@@ -2,6 +2,7 @@
 
 #include "db/db.h"
 #include "i18n/i18n.h"
+#include "shell/farkliolan.h"
 #include "shell/menu.h"
 #include "shell/session.h"
 #include "sys/sys.h"
@@ -129,6 +130,8 @@ Tfrm_login::Tfrm_login(QWidget* parent) : QWidget(parent) {
   connect(Image1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupMenu1->popup(Image1->mapToGlobal(p)); });
 
+  edt_sirketkodu->installEventFilter(this);
+  edt_user->installEventFilter(this);
   connect(btn_baglan, &QPushButton::clicked, this, &Tfrm_login::btn_baglanClick);
   connect(edt_pass, &QLineEdit::returnPressed, this, &Tfrm_login::btn_baglanClick);
 
@@ -281,6 +284,24 @@ void Tfrm_login::SektorClick(const QString& word) {
 
 void Tfrm_login::HakkimizdaClick() {
   ui::Dialogs::message(QStringLiteral("Ordavin\nSigorta acenteleri için cari, poliçe, kasa, banka ve portföy takibi."));
+}
+
+bool Tfrm_login::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::MouseButtonDblClick) {
+    if (o == edt_sirketkodu) pickInto(edt_sirketkodu, QStringLiteral("SIRKETLER"), QStringLiteral("SIRKETKODU"));
+    if (o == edt_user) pickInto(edt_user, QStringLiteral("ELEMANLAR"), QStringLiteral("KULLANICI_ADI"));
+  }
+  return QWidget::eventFilter(o, e);
+}
+
+void Tfrm_login::pickInto(QLineEdit* field, const QString& table, const QString& column) {
+  ui::runHandler([&] {
+    Tfrm_farkliolan picker(this);
+    farkliolan::tabloadi = table;
+    farkliolan::alanadi = column;
+    const QString v = picker.dosya_ara_modal();
+    if (v != QLatin1String("-1")) field->setText(v);
+  });
 }
 
 void Tfrm_login::btn_baglanClick() {

@@ -48,11 +48,14 @@ class Tfrm_login : public QWidget {
   void DilSecClick(const QString& code);
   void SektorClick(const QString& word);
   void HakkimizdaClick();
+  // Double-click on the company or user field: the values entered before.
+  void pickInto(QLineEdit* field, const QString& table, const QString& column);
 
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void changeEvent(QEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void startUp();

@@ -73,6 +73,8 @@ void Connection::applySessionSettings() {
     if (handle) mysql_set_server_option(handle, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
   }
   QSqlQuery q(d);
+  // Literals and parameters compare and change case the Turkish way, as the columns do.
+  q.exec(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_turkish_ci"));
   q.exec(QStringLiteral(
       "SET SESSION sql_mode='STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION'"));
   q.exec(QStringLiteral("SET SESSION TRANSACTION ISOLATION LEVEL READ COMMITTED"));

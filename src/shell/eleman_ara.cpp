@@ -1,0 +1,44 @@
+#include "shell/eleman_ara.h"
+
+#include <QLocale>
+
+namespace {
+// Every column of the user list but the password.
+const char* kColumns =
+    "KAYIT_NO, KULLANICIKODU, KULLANICI_KODU, KULLANICI_ADI, KULLANICI_SOYADI, DEPERTMAN, GOREVI, UNVANI, USERNAME";
+}
+
+Tfrm_eleman_ara::Tfrm_eleman_ara(QWidget* owner)
+    : PickerWindow(owner, QStringLiteral("frm_eleman_ara"), QStringLiteral("Kullanıcılar")) {
+  const std::pair<const char*, const char*> spec[] = {{"KULLANICI_KODU", "K.K"},
+                                                      {"KULLANICI_ADI", "Adı"},
+                                                      {"KULLANICI_SOYADI", "Soyadi"},
+                                                      {"USERNAME", "USERNAME"},
+                                                      {"DEPERTMAN", "DEPERTMAN"}};
+  std::vector<grid::Column> cols;
+  for (auto [f, c] : spec) {
+    grid::Column col;
+    col.field = QString::fromLatin1(f);
+    col.caption = QString::fromUtf8(c);
+    cols.push_back(col);
+  }
+  cxGrid1->setColumns(cols);
+  // Upper-case input, as the list is searched in upper case.
+  connect(edt_ara, &QLineEdit::textEdited, this, [this](const QString& t) {
+    const QString up = QLocale(QLocale::Turkish).toUpper(t);
+    if (up != t) edt_ara->setText(up);
+  });
+}
+
+bool Tfrm_eleman_ara::FormShow() {
+  list(QStringLiteral("select %1 from ELEMANLAR").arg(QString::fromLatin1(kColumns)));
+  edt_ara->setFocus();
+  return false;
+}
+
+void Tfrm_eleman_ara::applySearch(const QString& text) {
+  list(QStringLiteral("select %1 from ELEMANLAR Where KULLANICI_ADI like upper(:s)  ORDER BY ELEMANLAR.KULLANICI_ADI ")
+           .arg(QString::fromLatin1(kColumns)),
+       {{QStringLiteral("s"), text + QStringLiteral("%")}});
+  focusAfterSearch(QStringLiteral("KULLANICI_ADI"), text);
+}

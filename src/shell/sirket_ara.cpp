@@ -1,0 +1,43 @@
+#include "shell/sirket_ara.h"
+
+#include "ui/dialogs.h"
+
+namespace {
+std::vector<grid::Column> companyColumns() {
+  const std::pair<const char*, const char*> spec[] = {
+      {"SIRKETKODU", "Sirket kodu"}, {"SIRKETADI", "Sirket adı"}, {"ACIKLAMA", "Acıklama"}, {"DATAYOLU", "Data Yolu"}};
+  std::vector<grid::Column> cols;
+  for (auto [f, c] : spec) {
+    grid::Column col;
+    col.field = QString::fromLatin1(f);
+    col.caption = QString::fromUtf8(c);
+    cols.push_back(col);
+  }
+  return cols;
+}
+}  // namespace
+
+Tfrm_sirket_ara::Tfrm_sirket_ara(QWidget* owner)
+    : PickerWindow(owner, QStringLiteral("frm_sirket_ara"), QStringLiteral("Şirketler")) {
+  cxGrid1->setColumns(companyColumns());
+  PopupMenu1 = new QMenu(this);
+  mnu_tumunugoster = PopupMenu1->addAction(QStringLiteral("Tümünü Göster"));
+  cxGrid1->view()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(cxGrid1->view(), &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& p) { PopupMenu1->popup(cxGrid1->view()->viewport()->mapToGlobal(p)); });
+  connect(mnu_tumunugoster, &QAction::triggered, this,
+          [this] { ui::runHandler([this] { list(QStringLiteral("select * from SIRKETLER where 1=1  ")); }); });
+}
+
+bool Tfrm_sirket_ara::FormShow() {
+  // Companies marked "GG" in their tax office or number are hidden from the lists.
+  list(QStringLiteral("select * from SIRKETLER where 1=1  and COALESCE(VDAIRESI,'') <> 'GG' and COALESCE(VNO,'') <> 'GG' "));
+  edt_ara->setFocus();
+  return false;
+}
+
+void Tfrm_sirket_ara::applySearch(const QString& text) {
+  list(QStringLiteral("select * from SIRKETLER Where SIRKETADI like upper(:s)   ORDER BY 1 "),
+       {{QStringLiteral("s"), text + QStringLiteral("%")}});
+  focusAfterSearch(QStringLiteral("SIRKETADI"), text);
+}

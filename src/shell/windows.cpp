@@ -1,0 +1,35 @@
+#include "shell/windows.h"
+
+#include "shell/eleman_ara.h"
+#include "shell/farkliolan.h"
+#include "shell/firmaadi_ara.h"
+#include "shell/formparametreleri.h"
+#include "shell/registry.h"
+#include "shell/sirket_ara.h"
+#include "ui/dialogs.h"
+
+namespace shell {
+namespace {
+template <class Picker>
+registry::PickResult runPicker(QWidget* owner, const registry::OpenArgs& args) {
+  Picker p(owner);
+  if (!args.title.isEmpty()) p.setWindowTitle(args.title);
+  registry::PickResult r;
+  r.value = p.dosya_ara_modal();
+  r.row = p.current();
+  return r;
+}
+}  // namespace
+
+void registerWindows() {
+  registry::registerPicker(QStringLiteral("farkliolan"), runPicker<Tfrm_farkliolan>);
+  registry::registerPicker(QStringLiteral("firmaadi_ara"), runPicker<Tfrm_firmaadi_ara>);
+  registry::registerPicker(QStringLiteral("eleman_ara"), runPicker<Tfrm_eleman_ara>);
+  registry::registerPicker(QStringLiteral("sirket_ara"), runPicker<Tfrm_sirket_ara>);
+  registry::registerWindow(QStringLiteral("formparametreleri"), [](QWidget* owner, const registry::OpenArgs&) {
+    Tfrm_formparametreleri w(owner);
+    ui::showModal(w);
+  });
+}
+
+}  // namespace shell
