@@ -122,4 +122,44 @@ bool Yetkiler::kilitAcik(const QString& kilit) const {
   return kilit != QLatin1String("E") || yetki_tam == QLatin1String("E");
 }
 
+const QStringList& yetkiKolonlari() {
+  static const QStringList c{
+      QStringLiteral("KAYIT"),       QStringLiteral("YENIKAYIT"),       QStringLiteral("DEGISTIRME"),
+      QStringLiteral("SILME"),       QStringLiteral("FORMGIRISI"),      QStringLiteral("RAPOR"),
+      QStringLiteral("OZELYETKI1"),  QStringLiteral("OZELYETKI2"),      QStringLiteral("OZELYETKI3"),
+      QStringLiteral("OZELYETKI4"),  QStringLiteral("VERIAL"),          QStringLiteral("VERIVER"),
+      QStringLiteral("KENDIKAYDINIGOR"), QStringLiteral("ANALIZGOR"),   QStringLiteral("EKVERIGIR"),
+      QStringLiteral("EKISLEMYAP"),  QStringLiteral("NETUYGULAMA"),     QStringLiteral("AGUYGULAMA"),
+      QStringLiteral("CARIBILGIGOR"), QStringLiteral("CARITUTARGOR"),   QStringLiteral("EKRANKAPALIGELSIN"),
+      QStringLiteral("TAMYETKI")};
+  return c;
+}
+
+int hakTanimla(const QVariant& kullaniciKodu, const QString& sirket, HakTuru tur, const QStringList& ozel) {
+  QStringList values;
+  for (const QString& c : yetkiKolonlari()) {
+    bool yes = false;
+    if (tur == HakTuru::Yetkili)
+      yes = c != QLatin1String("KENDIKAYDINIGOR") && c != QLatin1String("EKRANKAPALIGELSIN");
+    else if (tur == HakTuru::Ozel)
+      yes = ozel.contains(c);
+    values << (yes ? QStringLiteral("'E'") : QStringLiteral("'H'"));
+  }
+  db::Transaction t;
+  db::Query del(QStringLiteral("Query3"));
+  del.setSql(QStringLiteral("delete  from KULLANICILAR   WHERE KULLANICI_KODU = :kod and SIRKETKODU = :sirket"));
+  del.bind(QStringLiteral("kod"), kullaniciKodu);
+  del.bind(QStringLiteral("sirket"), sirket);
+  del.exec();
+  db::Query ins(QStringLiteral("qry_kullanicilar"));
+  ins.setSql(QStringLiteral("INSERT INTO KULLANICILAR (KULLANICIKODU, SIRKETKODU, KULLANICI_KODU, MODULADI, %1) "
+                            "SELECT '', :sirket, :kod, MODULADI, %2 FROM MODULLER ORDER BY KAYITNO")
+                 .arg(yetkiKolonlari().join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
+  ins.bind(QStringLiteral("kod"), kullaniciKodu);
+  ins.bind(QStringLiteral("sirket"), sirket);
+  ins.exec();
+  t.commit();
+  return ins.affectedRows();
+}
+
 }  // namespace login

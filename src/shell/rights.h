@@ -2,6 +2,8 @@
 // uses these helpers; none writes the rights statements itself.
 #pragma once
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 namespace login {
 
@@ -31,5 +33,14 @@ struct Yetkiler {
   // Locked-record rule: a record with KILIT "E" changes or goes only with full rights.
   bool kilitAcik(const QString& kilit) const;
 };
+
+// The twenty-two yes/no columns of a rights row, in table order.
+const QStringList& yetkiKolonlari();
+
+enum class HakTuru { Yetkisiz, Yetkili, Ozel };
+// Replaces the user's rights rows in a company with one row per MODULLER row: "Yetkisiz"
+// all "H"; "Yetkili" all "E" but own-rows-only and screen-closed; "Ozel" "E" only in the
+// named columns. Joins the caller's transaction. Returns the rows written.
+int hakTanimla(const QVariant& kullaniciKodu, const QString& sirket, HakTuru tur, const QStringList& ozel = {});
 
 }  // namespace login

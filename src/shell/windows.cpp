@@ -4,6 +4,9 @@
 #include "shell/farkliolan.h"
 #include "shell/firmaadi_ara.h"
 #include "shell/formparametreleri.h"
+#include "shell/Kullanici.h"
+#include "shell/module.h"
+#include "shell/sirketgirisi.h"
 #include "shell/registry.h"
 #include "shell/sirket_ara.h"
 #include "ui/dialogs.h"
@@ -19,6 +22,11 @@ registry::PickResult runPicker(QWidget* owner, const registry::OpenArgs& args) {
   r.row = p.current();
   return r;
 }
+template <class Window>
+void modal(QWidget* owner, const registry::OpenArgs&) {
+  Window w(owner);
+  ui::showModal(w);
+}
 }  // namespace
 
 void registerWindows() {
@@ -26,10 +34,10 @@ void registerWindows() {
   registry::registerPicker(QStringLiteral("firmaadi_ara"), runPicker<Tfrm_firmaadi_ara>);
   registry::registerPicker(QStringLiteral("eleman_ara"), runPicker<Tfrm_eleman_ara>);
   registry::registerPicker(QStringLiteral("sirket_ara"), runPicker<Tfrm_sirket_ara>);
-  registry::registerWindow(QStringLiteral("formparametreleri"), [](QWidget* owner, const registry::OpenArgs&) {
-    Tfrm_formparametreleri w(owner);
-    ui::showModal(w);
-  });
+  registry::registerWindow(QStringLiteral("formparametreleri"), modal<Tfrm_formparametreleri>);
+  registry::registerWindow(QStringLiteral("kullanici"), modal<Tfrm_kullanici>);
+  registry::registerWindow(QStringLiteral("module"), modal<Tfrm_module>);
+  registry::registerWindow(QStringLiteral("sirketgirisi"), modal<Tfrm_sirketgirisi>);
 }
 
 }  // namespace shell

@@ -12,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 
 namespace support {
 namespace {
@@ -122,6 +123,13 @@ void writeProgramFile(const QString& name, const QStringList& lines) {
 
 QStringList connectionLines() {
   return {QStringLiteral("127.0.0.1"), g_db, QStringLiteral("root"), QString(), QString::number(g_port)};
+}
+
+void typeText(QWidget* w, const QString& text) {
+  for (QChar ch : text) {
+    if (ch.unicode() < 128) QTest::keyClick(w, ch.toLatin1());
+    else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
 }
 
 void DbTest::SetUp() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -24,6 +25,10 @@ void writeProgramFile(const QString& name, const QStringList& lines);
 QString programFolder();
 // The mysqlbilgisi.txt lines that reach the test database.
 QStringList connectionLines();
+
+// Types text into a widget as key presses; non-ASCII letters go as key events carrying
+// their text (QTest::keyClicks cannot send them).
+void typeText(QWidget* w, const QString& text);
 
 // Base fixture: scripted dialogs, a fresh program folder, emptied tables, an open connection.
 class DbTest : public ::testing::Test {
