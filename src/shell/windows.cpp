@@ -4,6 +4,8 @@
 #include "shell/farkliolan.h"
 #include "shell/firmaadi_ara.h"
 #include "shell/formparametreleri.h"
+#include "shell/freeMainForm.h"
+#include "shell/raporbaslik.h"
 #include "shell/Kullanici.h"
 #include "shell/module.h"
 #include "shell/sirketgirisi.h"
@@ -38,6 +40,14 @@ void registerWindows() {
   registry::registerWindow(QStringLiteral("kullanici"), modal<Tfrm_kullanici>);
   registry::registerWindow(QStringLiteral("module"), modal<Tfrm_module>);
   registry::registerWindow(QStringLiteral("sirketgirisi"), modal<Tfrm_sirketgirisi>);
+  registry::registerWindow(QStringLiteral("raporbaslik"), modal<Tfrm_raporbaslik>);
+  // The designer: the opener may preset a template's location.
+  registry::registerWindow(QStringLiteral("freeMainForm"), [](QWidget* owner, const registry::OpenArgs& args) {
+    Tfrm_freeMainForm w(owner);
+    auto konum = args.flags.find(QStringLiteral("konum"));
+    if (konum != args.flags.end()) w.edt_konum->setText(konum->second.toString());
+    ui::showModal(w);
+  });
 }
 
 }  // namespace shell
