@@ -15,6 +15,11 @@ namespace Utils {
 QString gfIntToStr(double value) {
   return QLocale(QLocale::Turkish, QLocale::Turkey).toString(qlonglong(std::llround(value)));
 }
+QString fit(const QString& text, int width) {
+  QString r = text.left(width);
+  // A null text binds as NULL; an empty one (made from a non-null pointer) as ''.
+  return r.isNull() ? QString::fromUtf16(u"", 0) : r;
+}
 }  // namespace Utils
 
 QString DateForMySql(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }

@@ -9,6 +9,9 @@
 namespace Utils {
 // Rounded to a whole number with the Turkish thousands separator: 1234567.6 -> "1.234.568".
 QString gfIntToStr(double value);
+// A value copied into a narrower column: cut to the width; an empty value stays an empty
+// text (not NULL).
+QString fit(const QString& text, int width);
 }  // namespace Utils
 
 // "yyyy-mm-dd" for statements.

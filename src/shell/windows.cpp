@@ -3,7 +3,10 @@
 #include "shell/eleman_ara.h"
 #include "shell/farkliolan.h"
 #include "shell/firmaadi_ara.h"
+#include "shell/dosyayonetimi.h"
 #include "shell/formparametreleri.h"
+#include "shell/gunlukrapor.h"
+#include "shell/notlar.h"
 #include "shell/freeMainForm.h"
 #include "shell/raporbaslik.h"
 #include "shell/Kullanici.h"
@@ -41,6 +44,13 @@ void registerWindows() {
   registry::registerWindow(QStringLiteral("module"), modal<Tfrm_module>);
   registry::registerWindow(QStringLiteral("sirketgirisi"), modal<Tfrm_sirketgirisi>);
   registry::registerWindow(QStringLiteral("raporbaslik"), modal<Tfrm_raporbaslik>);
+  registry::registerWindow(QStringLiteral("gunlukrapor"), modal<Tfrm_gunlukrapor>);
+  registry::registerWindow(QStringLiteral("notlar"), [](QWidget* owner, const registry::OpenArgs& a) {
+    Tfrm_notlar::ac(owner, a.ownerNo.toInt(), a.ownerKind, a.cariKod, a.cariUnvan);
+  });
+  registry::registerWindow(QStringLiteral("dosyayonetimi"), [](QWidget* owner, const registry::OpenArgs& a) {
+    Tfrm_dosyayonetimi::ac(owner, a.ownerNo.toInt(), a.ownerKind, a.cariKod, a.cariUnvan, a.aciklama);
+  });
   // The designer: the opener may preset a template's location.
   registry::registerWindow(QStringLiteral("freeMainForm"), [](QWidget* owner, const registry::OpenArgs& args) {
     Tfrm_freeMainForm w(owner);

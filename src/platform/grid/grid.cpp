@@ -392,6 +392,11 @@ DBGrid::DBGrid(QWidget* parent) : QWidget(parent) {
     }
     menu.exec(view_->horizontalHeader()->mapToGlobal(p));
   });
+  connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& idx) {
+    if (!idx.isValid() || size_t(idx.row()) >= model_->display.size()) return;
+    const auto& d = model_->display[size_t(idx.row())];
+    if (d.kind == GridModel::DispKind::Data) emit currentRowChanged(d.row);
+  });
   connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& idx) {
     const auto& d = model_->display[size_t(idx.row())];
     if (d.kind == GridModel::DispKind::Data && !(model_->flags(idx) & Qt::ItemIsEditable)) emit rowDoubleClicked(d.row);
@@ -476,8 +481,9 @@ void DBGrid::setCurrentRow(int row) {
     if (model_->display[i].kind == GridModel::DispKind::Data && model_->display[i].row == row) {
       int col = view_->currentIndex().isValid() ? view_->currentIndex().column() : 0;
       while (col < model_->columnCount() - 1 && view_->isColumnHidden(col)) ++col;
-      view_->setCurrentIndex(model_->index(int(i), col));
-      emit currentRowChanged(row);
+      const QModelIndex target = model_->index(int(i), col);
+      if (view_->currentIndex() == target) emit currentRowChanged(row);  // shown again after a reload
+      else view_->setCurrentIndex(target);
       return;
     }
 }
