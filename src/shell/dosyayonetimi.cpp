@@ -249,11 +249,17 @@ void Tfrm_dosyayonetimi::ExceleAktarClick() {
   });
 }
 
-void Tfrm_dosyayonetimi::closeEvent(QCloseEvent* e) {
+Tfrm_dosyayonetimi::~Tfrm_dosyayonetimi() { clearContext(); }
+
+void Tfrm_dosyayonetimi::clearContext() {
   dosyayonetimi::dosyaevrakkayitno = 0;
   dosyayonetimi::dosyaevrakkayitturu.clear();
   dosyayonetimi::dosyacarikod.clear();
   dosyayonetimi::dosyacariunvan.clear();
   dosyayonetimi::dosyaaciklama2.clear();
+}
+
+void Tfrm_dosyayonetimi::closeEvent(QCloseEvent* e) {
+  clearContext();
   QDialog::closeEvent(e);
 }

@@ -22,6 +22,8 @@ class Tfrm_dosyayonetimi : public QDialog {
   Q_OBJECT
  public:
   explicit Tfrm_dosyayonetimi(QWidget* parent = nullptr);
+  // However the window ends, the attachment context is cleared for the next opener.
+  ~Tfrm_dosyayonetimi() override;
 
   // Opens the files of one record: the attachment context, its list, then the window.
   static void ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod = {},
@@ -51,6 +53,7 @@ class Tfrm_dosyayonetimi : public QDialog {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  void clearContext();
   void list(const QString& condition, const std::map<QString, QVariant>& binds);
   void preview();
 };

@@ -382,10 +382,16 @@ void Tfrm_notlar::pickPrevious(const QString& column, const QString& into) {
   });
 }
 
-void Tfrm_notlar::closeEvent(QCloseEvent* e) {
+Tfrm_notlar::~Tfrm_notlar() { clearContext(); }
+
+void Tfrm_notlar::clearContext() {
   notlar::notevrakkayitno = 0;
   notlar::notevrakkayitturu.clear();
   notlar::notcarikodu.clear();
   notlar::notcariunvan.clear();
+}
+
+void Tfrm_notlar::closeEvent(QCloseEvent* e) {
+  clearContext();
   QDialog::closeEvent(e);
 }

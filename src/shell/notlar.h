@@ -30,6 +30,8 @@ class Tfrm_notlar : public QDialog {
   Q_OBJECT
  public:
   explicit Tfrm_notlar(QWidget* parent = nullptr);
+  // However the window ends, the attachment context is cleared for the next opener.
+  ~Tfrm_notlar() override;
 
   // Opens the notes of one record: the attachment context and its list, then the window.
   static void ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod = {},
@@ -67,6 +69,7 @@ class Tfrm_notlar : public QDialog {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  void clearContext();
   void list(const QString& sql, const std::map<QString, QVariant>& binds);
   void pickPrevious(const QString& column, const QString& into);
   QBoxLayout* main_;
