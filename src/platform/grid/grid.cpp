@@ -112,6 +112,12 @@ class GridModel : public QAbstractTableModel {
     return rows[size_t(row)].rec.value(field);
   }
 
+  int firstVisible() const {
+    for (size_t i = 0; i < columns.size(); ++i)
+      if (columns[i].visible) return int(i);
+    return 0;
+  }
+
   QString groupKey(int row) const { return raw(row, groupBy).toString(); }
 
   QString formatCell(const Column& c, const QVariant& v) const {
@@ -162,7 +168,7 @@ class GridModel : public QAbstractTableModel {
       }
       if (role == Qt::BackgroundRole) return QColor(235, 235, 235);
       if (role != Qt::DisplayRole) return {};
-      if (d.kind == DispKind::GroupHead) return idx.column() == 0 ? d.group : QVariant();
+      if (d.kind == DispKind::GroupHead) return idx.column() == firstVisible() ? d.group : QVariant();
       for (const Summary& s : summaries)
         if (s.field == c.field) return summaryText(s, groupRows(d.group));
       return {};
