@@ -76,4 +76,103 @@
         <translation>English- en</translation>
     </message>
 </context>
+<context>
+    <name>Tfrm_menu</name>
+    <message>
+        <source>&amp;Müşteri</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Müşteri</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>&amp;Kasa</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Kasa</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>&amp;Banka</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Banka</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>&amp;Çek</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Çek</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Tak&amp;sit</source>
+        <translation>Bescheinigung</translation>
+    </message>
+    <message>
+        <source>Taksit</source>
+        <translation>Bescheinigung</translation>
+    </message>
+    <message>
+        <source>Arac</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Hızlı Cari Durum </source>
+        <translation>Schneller aktueller Status</translation>
+    </message>
+    <message>
+        <source> Online Destek</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Kurlar</source>
+        <translation>Austausch</translation>
+    </message>
+    <message>
+        <source>Ödeme Planı</source>
+        <translation>Zahlungs Plan</translation>
+    </message>
+    <message>
+        <source>Raporlar</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Sistem</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Kullanıcılar</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Sirketler</source>
+        <translation>Unternehmen</translation>
+    </message>
+    <message>
+        <source>Şirket Değiştir</source>
+        <translation>Unternehmen wechseln</translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation>schließen</translation>
+    </message>
+    <message>
+        <source>Ekrana Getir</source>
+        <translation>Bring zum Bildschirm</translation>
+    </message>
+    <message>
+        <source>Programı Kapat</source>
+        <translation>Anwendung schließen</translation>
+    </message>
+    <message>
+        <source>ERP</source>
+        <translation>ERP</translation>
+    </message>
+</context>
 </TS>

@@ -120,15 +120,14 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget* parent) : QDialog(parent) {
   resize(1100, 700);
 }
 
-void Tfrm_dosyayonetimi::ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod,
-                            const QString& cariUnvan, const QString& aciklama2) {
+void Tfrm_dosyayonetimi::ac(QWidget* owner, const registry::OpenArgs& a) {
   Tfrm_dosyayonetimi w(owner);
-  dosyayonetimi::dosyaevrakkayitno = evrakKayitNo;
-  dosyayonetimi::dosyaevrakkayitturu = evrakTuru;
-  dosyayonetimi::dosyacarikod = cariKod;
-  dosyayonetimi::dosyacariunvan = cariUnvan;
-  dosyayonetimi::dosyaaciklama2 = aciklama2;
-  if (!evrakTuru.isEmpty()) ui::runHandler([&] { w.listOwner(); });
+  dosyayonetimi::dosyaevrakkayitno = a.ownerNo.toInt();
+  dosyayonetimi::dosyaevrakkayitturu = a.ownerKind;
+  dosyayonetimi::dosyacarikod = a.cariKod;
+  dosyayonetimi::dosyacariunvan = a.cariUnvan;
+  dosyayonetimi::dosyaaciklama2 = a.aciklama;
+  if (!a.ownerKind.isEmpty()) ui::runHandler([&] { w.listOwner(); });
   ui::showModal(w);
   w.close();
 }

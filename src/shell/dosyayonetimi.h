@@ -3,6 +3,7 @@
 #pragma once
 #include "grid/binder.h"
 #include "grid/grid.h"
+#include "shell/registry.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -26,8 +27,7 @@ class Tfrm_dosyayonetimi : public QDialog {
   ~Tfrm_dosyayonetimi() override;
 
   // Opens the files of one record: the attachment context, its list, then the window.
-  static void ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod = {},
-                 const QString& cariUnvan = {}, const QString& aciklama2 = {});
+  static void ac(QWidget* owner, const registry::OpenArgs& args);
   void listOwner();
 
   grid::DBGrid* cxGrid1;

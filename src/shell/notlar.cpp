@@ -194,14 +194,19 @@ Tfrm_notlar::Tfrm_notlar(QWidget* parent) : QDialog(parent) {
   resize(1100, 700);
 }
 
-void Tfrm_notlar::ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod,
-                     const QString& cariUnvan) {
+void Tfrm_notlar::ac(QWidget* owner, const registry::OpenArgs& a) {
   Tfrm_notlar w(owner);
-  notlar::notevrakkayitno = evrakKayitNo;
-  notlar::notevrakkayitturu = evrakTuru;
-  notlar::notcarikodu = cariKod;
-  notlar::notcariunvan = cariUnvan;
-  if (!evrakTuru.isEmpty()) w.listOwner();
+  notlar::notevrakkayitno = a.ownerNo.toInt();
+  notlar::notevrakkayitturu = a.ownerKind;
+  notlar::notcarikodu = a.cariKod;
+  notlar::notcariunvan = a.cariUnvan;
+  // The main window's quick entry opens it small, without the layout buttons.
+  if (a.flags.count(QStringLiteral("gizliYerlesim"))) {
+    w.btn_solda->hide();
+    w.btn_ustte->hide();
+  }
+  if (auto h = a.flags.find(QStringLiteral("yukseklik")); h != a.flags.end()) w.resize(w.width(), h->second.toInt());
+  if (!a.ownerKind.isEmpty()) ui::runHandler([&] { w.listOwner(); });
   ui::showModal(w);
   w.close();
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include "grid/binder.h"
 #include "grid/grid.h"
+#include "shell/registry.h"
 #include "shell/rights.h"
 
 #include <QComboBox>
@@ -34,8 +35,7 @@ class Tfrm_notlar : public QDialog {
   ~Tfrm_notlar() override;
 
   // Opens the notes of one record: the attachment context and its list, then the window.
-  static void ac(QWidget* owner, int evrakKayitNo, const QString& evrakTuru, const QString& cariKod = {},
-                 const QString& cariUnvan = {});
+  static void ac(QWidget* owner, const registry::OpenArgs& args);
   // The owner's notes (every company: the owner number names the record).
   void listOwner();
 

@@ -45,12 +45,8 @@ void registerWindows() {
   registry::registerWindow(QStringLiteral("sirketgirisi"), modal<Tfrm_sirketgirisi>);
   registry::registerWindow(QStringLiteral("raporbaslik"), modal<Tfrm_raporbaslik>);
   registry::registerWindow(QStringLiteral("gunlukrapor"), modal<Tfrm_gunlukrapor>);
-  registry::registerWindow(QStringLiteral("notlar"), [](QWidget* owner, const registry::OpenArgs& a) {
-    Tfrm_notlar::ac(owner, a.ownerNo.toInt(), a.ownerKind, a.cariKod, a.cariUnvan);
-  });
-  registry::registerWindow(QStringLiteral("dosyayonetimi"), [](QWidget* owner, const registry::OpenArgs& a) {
-    Tfrm_dosyayonetimi::ac(owner, a.ownerNo.toInt(), a.ownerKind, a.cariKod, a.cariUnvan, a.aciklama);
-  });
+  registry::registerWindow(QStringLiteral("notlar"), &Tfrm_notlar::ac);
+  registry::registerWindow(QStringLiteral("dosyayonetimi"), &Tfrm_dosyayonetimi::ac);
   // The designer: the opener may preset a template's location.
   registry::registerWindow(QStringLiteral("freeMainForm"), [](QWidget* owner, const registry::OpenArgs& args) {
     Tfrm_freeMainForm w(owner);

@@ -8,6 +8,7 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QUrl>
@@ -173,6 +174,13 @@ QString workstationAddress() {
   for (const auto& i : all)
     if (usable(i)) return format(i);
   return {};
+}
+
+QString serviceUrl(const QString& key, const QString& fallback) {
+  const QString file = programFile(QStringLiteral("servisler.ini"));
+  if (!QFileInfo::exists(file)) return fallback;
+  const QString v = QSettings(file, QSettings::IniFormat).value(key).toString();
+  return v.isEmpty() ? fallback : v;
 }
 
 static std::function<void(const ShellCall&)>& recorder() {

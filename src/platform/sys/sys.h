@@ -34,6 +34,10 @@ bool appendTextLines(const QString& path, const QStringList& lines, QString* err
 // The first up, non-loopback Ethernet or Wi-Fi adapter (by index) with a non-zero hardware
 // address, else any other such adapter: six bytes as upper-case hex joined by "-", or empty.
 QString workstationAddress();
+// The address of an outside service or web page: servisler.ini in the program folder
+// (key = service) over the built-in default.
+QString serviceUrl(const QString& key, const QString& fallback);
+
 // Scripted backend for tests: pretend to be this workstation (nullopt = the real adapter).
 void overrideWorkstationAddress(std::optional<QString> address);
 
