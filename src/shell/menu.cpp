@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -239,6 +240,7 @@ void Tfrm_menu::build() {
   ListBox2->setObjectName(QStringLiteral("ListBox2"));
   for (const char* item : kQuickItems) ListBox2->addItem(QString::fromUtf8(item));
   ListBox2->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: black; color: white; font-weight: bold; }"));
+  ListBox2->setMinimumHeight(7 * ListBox2->fontMetrics().height() + 16);
   left->addWidget(ListBox2, 1);
   Label24 = new QLabel(QStringLiteral(" Online Destek"), central);
   Label24->setObjectName(QStringLiteral("Label24"));
@@ -419,6 +421,8 @@ void Tfrm_menu::FormShow() {
     q.exec();
     login::ana_param1 = q.text(QStringLiteral("PARAMETREDEGERI"));
     if (login::ana_param1.isEmpty()) login::ana_param1 = QStringLiteral("E");
+    // Without a window manager "maximised" means nothing: take the screen ourselves.
+    if (QScreen* sc = screen()) setGeometry(sc->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     setWindowTitle(title(7, 28));
     Calendar1->setSelectedDate(QDate::currentDate());
