@@ -4,6 +4,7 @@
 #include "i18n/i18n.h"
 #include "shell/farkliolan.h"
 #include "shell/menu.h"
+#include "shell/registry.h"
 #include "shell/session.h"
 #include "sys/sys.h"
 #include "ui/dialogs.h"
@@ -282,9 +283,7 @@ void Tfrm_login::SektorClick(const QString& word) {
   });
 }
 
-void Tfrm_login::HakkimizdaClick() {
-  ui::Dialogs::message(QStringLiteral("Ordavin\nSigorta acenteleri için cari, poliçe, kasa, banka ve portföy takibi."));
-}
+void Tfrm_login::HakkimizdaClick() { registry::open(QStringLiteral("about"), this); }
 
 bool Tfrm_login::eventFilter(QObject* o, QEvent* e) {
   if (e->type() == QEvent::MouseButtonDblClick) {

@@ -13,6 +13,7 @@
 #include "shell/module.h"
 #include "shell/sirketgirisi.h"
 #include "shell/registry.h"
+#include "shell/select.h"
 #include "shell/sirket_ara.h"
 #include "ui/dialogs.h"
 
@@ -45,6 +46,8 @@ void registerWindows() {
   registry::registerWindow(QStringLiteral("sirketgirisi"), modal<Tfrm_sirketgirisi>);
   registry::registerWindow(QStringLiteral("raporbaslik"), modal<Tfrm_raporbaslik>);
   registry::registerWindow(QStringLiteral("gunlukrapor"), modal<Tfrm_gunlukrapor>);
+  registry::registerWindow(QStringLiteral("select"), modal<Tfrm_select>);
+  registry::registerWindow(QStringLiteral("about"), modal<Tfrm_about>);
   registry::registerWindow(QStringLiteral("notlar"), &Tfrm_notlar::ac);
   registry::registerWindow(QStringLiteral("dosyayonetimi"), &Tfrm_dosyayonetimi::ac);
   // The designer: the opener may preset a template's location.
