@@ -49,18 +49,10 @@ Tfrm_kullanici::Tfrm_kullanici(QWidget* parent) : QDialog(parent) {
   cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
   cxGrid1->view()->setEditTriggers(QAbstractItemView::NoEditTriggers);
   cxGrid1->view()->setSelectionMode(QAbstractItemView::SingleSelection);
-  const std::pair<const char*, const char*> cols[] = {
+  cxGrid1->setColumns(grid::columns({
       {"KULLANICI_KODU", "Kullanıcı Kodu"}, {"KULLANICI_ADI", "Kullanıcı Adı"}, {"KULLANICI_SOYADI", "Soyadı"},
       {"DEPERTMAN", "Departman"},           {"GOREVI", "Görevi"},               {"UNVANI", "Ünvanı"},
-      {"USERNAME", "User Name"},            {"AKTIF", "Aktif"},                 {"CARIKOD", "CariKod"}};
-  std::vector<grid::Column> gc;
-  for (auto [f, c] : cols) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromUtf8(c);
-    gc.push_back(col);
-  }
-  cxGrid1->setColumns(gc);
+      {"USERNAME", "User Name"},            {"AKTIF", "Aktif"},                 {"CARIKOD", "CariKod"}}));
   left->addWidget(cxGrid1, 1);
   auto* note = new QLabel(QStringLiteral("NOT : KALTREX Kullanıcısını Yeni ve Tam Yetkili Bir Kullanıcı Acmadan Silmeyiniz."
                                          "Kaltrex Kullanıcısını Silmeden de Başka Kullanıcılar Acabilirsiniz"),

@@ -45,17 +45,10 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget* parent) : QDialog(parent) {
   cxGrid1 = new grid::DBGrid(this);
   cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
   cxGrid1->view()->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  std::vector<grid::Column> cols;
-  for (auto [f, c] : {std::pair{"KAYITNO", "K.NO"}, {"KAYITTARIHI", "K.TARIHI"}, {"EVRAKTURU", "E.TURU"},
+  cxGrid1->setColumns(grid::columns({{"KAYITNO", "K.NO"}, {"KAYITTARIHI", "K.TARIHI"}, {"EVRAKTURU", "E.TURU"},
                       {"EVRAKKAYITNO", "E.K.NO"}, {"CARIKOD", "C.KOD"}, {"CARIUNVAN", "CARI UNVAN"},
                       {"ACIKLAMA1", "ACIKLAMA1"}, {"KONUM", "KONUM"}, {"ACIKLAMA2", "ACIKLAMA2"}, {"PCADI", "PCADI"},
-                      {"SONUC", "SONUC"}, {"KILIT", "KILIT"}, {"KULLANICI", "KULLANICI"}}) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromLatin1(c);
-    cols.push_back(col);
-  }
-  cxGrid1->setColumns(cols);
+                      {"SONUC", "SONUC"}, {"KILIT", "KILIT"}, {"KULLANICI", "KULLANICI"}}));
   binder = new grid::Binder(cxGrid1);
   auto line = [&](QLineEdit*& e, const char* name, const QString& caption, const char* field, int width) {
     e = new QLineEdit(this);

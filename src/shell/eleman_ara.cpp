@@ -10,19 +10,11 @@ const char* kColumns =
 
 Tfrm_eleman_ara::Tfrm_eleman_ara(QWidget* owner)
     : PickerWindow(owner, QStringLiteral("frm_eleman_ara"), QStringLiteral("Kullanıcılar")) {
-  const std::pair<const char*, const char*> spec[] = {{"KULLANICI_KODU", "K.K"},
+  cxGrid1->setColumns(grid::columns({{"KULLANICI_KODU", "K.K"},
                                                       {"KULLANICI_ADI", "Adı"},
                                                       {"KULLANICI_SOYADI", "Soyadi"},
                                                       {"USERNAME", "USERNAME"},
-                                                      {"DEPERTMAN", "DEPERTMAN"}};
-  std::vector<grid::Column> cols;
-  for (auto [f, c] : spec) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromUtf8(c);
-    cols.push_back(col);
-  }
-  cxGrid1->setColumns(cols);
+                                                      {"DEPERTMAN", "DEPERTMAN"}}));
   // Upper-case input, as the list is searched in upper case.
   connect(edt_ara, &QLineEdit::textEdited, this, [this](const QString& t) {
     const QString up = QLocale(QLocale::Turkish).toUpper(t);

@@ -184,15 +184,8 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
 
   setupRightsGrid(grd_haklar1, false);
   setupRightsGrid(grd_haklar2, true);
-  std::vector<grid::Column> mc;
-  for (auto [f, c] : {std::pair{"MODULNO", "Modul No"}, {"FORMADI", "Form Adı"}, {"MODULADI", "Modul Adı"},
-                      {"MENUSU", "MENUSU"}, {"ACIKLAMA", "ACIKLAMA"}}) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromUtf8(c);
-    mc.push_back(col);
-  }
-  grd_moduller->setColumns(mc);
+  grd_moduller->setColumns(grid::columns({{"MODULNO", "Modul No"}, {"FORMADI", "Form Adı"}, {"MODULADI", "Modul Adı"},
+                      {"MENUSU", "MENUSU"}, {"ACIKLAMA", "ACIKLAMA"}}));
   grd_moduller->onTitleClick = [this](const QString& f) { ui::runHandler([&] { listModules(f); }); };
 
   connect(btn_kullaniciara, &QPushButton::clicked, this, [this] { pickUser(edt_kullanici, edt_kullanici_kodu, true); });

@@ -54,16 +54,9 @@ Tfrm_raporbaslik::Tfrm_raporbaslik(QWidget* parent) : QDialog(parent) {
 
   cxGrid1 = new grid::DBGrid(this);
   cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
-  std::vector<grid::Column> cols;
-  for (auto [f, c] : {std::pair{"KAYITNO", "KNO"}, {"MODUL", "MODUL"}, {"SIRALAMA", "SIRA"}, {"RAPORADI", "RAPOR ADI"},
+  cxGrid1->setColumns(grid::columns({{"KAYITNO", "KNO"}, {"MODUL", "MODUL"}, {"SIRALAMA", "SIRA"}, {"RAPORADI", "RAPOR ADI"},
                       {"RAPORYOLU", "RAPOR YOLU"}, {"RAPORTURU", "TURU"}, {"USERKODU", "USER KODU"},
-                      {"KISAYOLKODU", "KISAYOLU"}}) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromUtf8(c);
-    cols.push_back(col);
-  }
-  cxGrid1->setColumns(cols);
+                      {"KISAYOLKODU", "KISAYOLU"}}));
   cxGrid1->setFooter({{QStringLiteral("KAYITNO"), grid::SummaryKind::Count, 0}});
   lay->addWidget(cxGrid1, 1);
 

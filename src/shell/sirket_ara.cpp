@@ -2,24 +2,10 @@
 
 #include "ui/dialogs.h"
 
-namespace {
-std::vector<grid::Column> companyColumns() {
-  const std::pair<const char*, const char*> spec[] = {
-      {"SIRKETKODU", "Sirket kodu"}, {"SIRKETADI", "Sirket adı"}, {"ACIKLAMA", "Acıklama"}, {"DATAYOLU", "Data Yolu"}};
-  std::vector<grid::Column> cols;
-  for (auto [f, c] : spec) {
-    grid::Column col;
-    col.field = QString::fromLatin1(f);
-    col.caption = QString::fromUtf8(c);
-    cols.push_back(col);
-  }
-  return cols;
-}
-}  // namespace
-
 Tfrm_sirket_ara::Tfrm_sirket_ara(QWidget* owner)
     : PickerWindow(owner, QStringLiteral("frm_sirket_ara"), QStringLiteral("Şirketler")) {
-  cxGrid1->setColumns(companyColumns());
+  cxGrid1->setColumns(grid::columns(
+      {{"SIRKETKODU", "Sirket kodu"}, {"SIRKETADI", "Sirket adı"}, {"ACIKLAMA", "Acıklama"}, {"DATAYOLU", "Data Yolu"}}));
   PopupMenu1 = new QMenu(this);
   mnu_tumunugoster = PopupMenu1->addAction(QStringLiteral("Tümünü Göster"));
   cxGrid1->view()->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -58,6 +58,17 @@ QString formatNumber(double v, int decimals) {
 }
 }  // namespace
 
+std::vector<Column> columns(std::initializer_list<std::pair<const char*, const char*>> spec) {
+  std::vector<Column> out;
+  for (auto [field, caption] : spec) {
+    Column c;
+    c.field = QString::fromLatin1(field);
+    c.caption = QString::fromUtf8(caption);
+    out.push_back(c);
+  }
+  return out;
+}
+
 // ----------------------------------------------------------------------------------------
 class GridModel : public QAbstractTableModel {
  public:

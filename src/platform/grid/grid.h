@@ -33,6 +33,9 @@ struct Column {
   bool readOnly = false;
 };
 
+// Columns from (field, caption) pairs, captions in UTF-8.
+std::vector<Column> columns(std::initializer_list<std::pair<const char*, const char*>> spec);
+
 enum class SummaryKind { Sum, Count };
 struct Summary {
   QString field;
