@@ -310,3 +310,29 @@ TEST_F(Admin, CompanyDataDeleteAndCompanyDelete) {
   w.btn_tumkayitlarisilClick();
   EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
 }
+
+TEST_F(Admin, UserWindowCancelAndEachRight) {
+  sql(QStringLiteral("INSERT INTO ELEMANLAR (KULLANICI_KODU, KULLANICI_ADI, SIFRE, USERNAME) VALUES (9, 'IKINCI', 'x', 'iki')"));
+  Tfrm_kullanici w;
+  w.FormShow();
+  support::typeText(w.edt_adi, QStringLiteral("X"));
+  EXPECT_EQ(w.durum(), Tfrm_kullanici::Durum::Degistir);
+  w.btn_iptal->click();  // the typing is dropped
+  EXPECT_EQ(w.durum(), Tfrm_kullanici::Durum::Gozat);
+  EXPECT_EQ(w.edt_adi->text(), w.cxGrid1->value(QStringLiteral("KULLANICI_ADI")).toString());
+  struct Case { const char* column; QPushButton* Tfrm_kullanici::*button; };
+  const Case cases[] = {{"KAYIT", &Tfrm_kullanici::btn_kaydet}, {"YENIKAYIT", &Tfrm_kullanici::btn_yeni},
+                        {"SILME", &Tfrm_kullanici::btn_sil}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.column);
+    sql(QStringLiteral("UPDATE KULLANICILAR SET KAYIT='E', YENIKAYIT='E', SILME='E'"));
+    sql(QStringLiteral("UPDATE KULLANICILAR SET %1='H' WHERE MODULADI='kullanicilar'").arg(QString::fromLatin1(c.column)));
+    w.FormShow();
+    support::typeText(w.edt_unvani, QStringLiteral("U"));
+    Dialogs::clearShown();
+    (w.*c.button)->click();
+    EXPECT_EQ(Dialogs::shownTexts(), QStringList{QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz")});
+    w.btn_iptal->click();
+  }
+  EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ELEMANLAR WHERE UNVANI='U'")), 0);
+}

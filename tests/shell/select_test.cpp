@@ -266,3 +266,37 @@ TEST_F(Panel, AboutBoxHiddenEntry) {
   Tfrm_select fromMenu;
   EXPECT_FALSE(fromMenu.unscreened());  // the mode lives in that one panel
 }
+
+TEST_F(Panel, TableImportAndStockMaintenance) {
+  Tfrm_select w;
+  w.FormShow();
+  w.ComboBox1->setCurrentText(QStringLiteral("KASALAR"));
+  const QStringList header{QStringLiteral("KAYITNO"), QStringLiteral("KULLANICIKODU"), QStringLiteral("SIRKETKODU"),
+                           QStringLiteral("KASAKODU"), QStringLiteral("KASAADI"), QStringLiteral("GELIR"), QStringLiteral("GIDER"),
+                           QStringLiteral("KALAN"), QStringLiteral("PARABIRIMI")};
+  std::vector<QVariant> head;
+  for (const QString& h : header) head.emplace_back(h);
+  std::vector<QVariant> row(head.size());
+  row[0] = 1.0;
+  row[3] = QStringLiteral("100.01");
+  row[4] = QStringLiteral("Merkez");
+  row[5] = 10.0;
+  Dialogs::answerQuestions({true});
+  Dialogs::answerFiles({xlsx({head, row})});
+  w.btn_tabloexcel->click();
+  EXPECT_EQ(Dialogs::shownTexts().last(), QStringLiteral("1 Adet Kayıt Excelden Başarı ile Aktarıldı"));
+  EXPECT_EQ(scalar(QStringLiteral("SELECT CONCAT(SIRKETKODU, '/', KASAKODU, '/', GELIR) FROM KASALAR")).toString(),
+            QStringLiteral("01/100.01/10"));
+
+  sql(QStringLiteral("INSERT INTO STOK (SIRKETKODU, STOKNO) VALUES ('01', ''), ('01', 'S1'), ('02', '')"));
+  sql(QStringLiteral("INSERT INTO STOKHAREKETI (SIRKETKODU, STOKNO, GIRISMIKTAR) VALUES ('01', 'S1', NULL)"));
+  Dialogs::clearShown();
+  Dialogs::answerQuestions({true});
+  w.btn_stokkodubos->click();
+  EXPECT_TRUE(Dialogs::shownTexts().first().contains(QStringLiteral("STOK: 1")));
+  EXPECT_EQ(Dialogs::shownTexts().last(),
+            QStringLiteral("Stok Kodu Boş Olan Tüm Kayıtlar Silindi ve Stok Harekette Boş Tutarlar 0 Yapıldı."));
+  EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STOK")), 2);
+  EXPECT_EQ(count(QStringLiteral("SELECT GIRISMIKTAR FROM STOKHAREKETI")), 0);
+  EXPECT_FALSE(scalar(QStringLiteral("SELECT GIRISMIKTAR FROM STOKHAREKETI")).isNull());
+}
