@@ -1,5 +1,6 @@
 // Program entry: the login window first (the application's main window for the whole
 // run), then the data module, then the message loop.
+#include "cashbank/banka_ara.h"
 #include "shell/dm.h"
 #include "shell/login.h"
 #include "shell/windows.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   shell::registerWindows();
+  cashbank::registerWindows();
 
   Tfrm_login frm;
   login::frm_login = &frm;

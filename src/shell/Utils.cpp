@@ -15,6 +15,19 @@ namespace Utils {
 QString gfIntToStr(double value) {
   return QLocale(QLocale::Turkish, QLocale::Turkey).toString(qlonglong(std::llround(value)));
 }
+std::pair<QDate, QDate> isoWeek(const QDate& date) {
+  const QDate monday = date.addDays(1 - date.dayOfWeek());
+  return {monday, monday.addDays(6)};
+}
+
+std::pair<QDate, QDate> isoWeek(int year, int week) {
+  const QDate jan4(year, 1, 4);  // always in week 1
+  const QDate monday = jan4.addDays(1 - jan4.dayOfWeek()).addDays(7 * (week - 1));
+  int isoYear = 0;
+  if (week < 1 || monday.weekNumber(&isoYear) != week || isoYear != year) return {QDate(), QDate()};
+  return {monday, monday.addDays(6)};
+}
+
 QString fit(const QString& text, int width) {
   QString r = text.left(width);
   // A null text binds as NULL; an empty one (made from a non-null pointer) as ''.

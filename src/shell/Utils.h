@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <utility>
 
 namespace Utils {
 // Rounded to a whole number with the Turkish thousands separator: 1234567.6 -> "1.234.568".
@@ -12,6 +13,11 @@ QString gfIntToStr(double value);
 // A value copied into a narrower column: cut to the width; an empty value stays an empty
 // text (not NULL).
 QString fit(const QString& text, int width);
+// Monday and Sunday of the ISO week that holds the date.
+std::pair<QDate, QDate> isoWeek(const QDate& date);
+// Monday and Sunday of ISO week `week` of ISO year `year`; invalid dates when that year has
+// no such week.
+std::pair<QDate, QDate> isoWeek(int year, int week);
 }  // namespace Utils
 
 // "yyyy-mm-dd" for statements.

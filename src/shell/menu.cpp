@@ -4,6 +4,9 @@
 #include "i18n/i18n.h"
 #include "sheet/sheet.h"
 #include "shell/dm.h"
+#include "shell/hatirlatma.h"
+#include "shell/kur.h"
+#include "shell/rakamlar.h"
 #include "shell/login.h"
 #include "shell/rights.h"
 #include "shell/session.h"
@@ -317,6 +320,17 @@ void Tfrm_menu::build() {
   connect(ListBox2, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     HizliYeniKayit(ListBox2->row(item));
   });
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { hatirlatma::Listele(*this); });
+  connect(Calendar1, &QCalendarWidget::activated, this, [this] { hatirlatma::TakvimCiftTik(*this); });
+  connect(cxDateEdit1, &QDateEdit::dateChanged, this, [this] {
+    if (menu::rakamlar) menu::rakamlar(*this);
+  });
+  connect(ListBox3, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    rakamlar::Detay(*this, ListBox3->row(item));
+  });
+  connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& t) { rakamlar::HizliArama(*this, t); });
+  LBL_BULUNAN->installEventFilter(this);
+  Label2->installEventFilter(this);
   Label24->installEventFilter(this);
   Image1->installEventFilter(this);
 }
@@ -358,6 +372,16 @@ void Tfrm_menu::buildMenus() {
     connect(a, &QAction::triggered, this, std::move(fn));
     return a;
   };
+  QMenu* kapat = PopupMenu1->addMenu(QStringLiteral("Cari Bakiyeyi Kapat"));
+  kapat->setObjectName(QStringLiteral("CariBakiyeyiKapat1"));
+  actions_[QStringLiteral("CariBakiyeyiKapat1")] = kapat->menuAction();
+  popup(kapat, "Kasadan1", QStringLiteral("Kasadan "), [this] { hatirlatma::Kasadan(*this); });
+  popup(kapat, "Bankadan1", QStringLiteral("Bankadan"), [this] { hatirlatma::Bankadan(*this); });
+  popup(PopupMenu1, "SenediTahsilEt1", QStringLiteral("Senedi Tahsil Et"), [this] { hatirlatma::SenediTahsilEt(*this); });
+  popup(PopupMenu1, "OdemePlanTamamland1", QStringLiteral("Ödeme Planı Tamamlandı"),
+        [this] { hatirlatma::OdemePlaniTamamlandi(*this); });
+  popup(PopupMenu1, "AcklamaNotuKapat1", QStringLiteral("Acıklama-Not Tamamlandı"), [this] { hatirlatma::NotTamamlandi(*this); });
+  popup(PopupMenu1, "GrevTamamland1", QStringLiteral("Görev Tamamlandı"), [this] { hatirlatma::GorevTamamlandi(*this); });
   popup(PopupMenu1, "ExceleAktar1", QStringLiteral("Excele Aktar"), [this] { ExceleAktar(); });
   popup(PopupMenu1, "CariBilgisi1", QStringLiteral("Cari Kart Bilgisi"), [this] {
     // Lists without an account code (notes, vehicles) have no card to open.
@@ -428,7 +452,8 @@ void Tfrm_menu::FormShow() {
     Calendar1->setSelectedDate(QDate::currentDate());
     cxDateEdit1->setDate(QDate::currentDate());
     if (login::ana_param1 == QLatin1String("E")) {
-      if (menu::kurbilgileri) menu::kurbilgileri(*this);
+      // A failed fetch is reported; the rest of the window still gets ready.
+      if (menu::kurbilgileri) ui::runHandler([this] { menu::kurbilgileri(*this); });
     } else {
       login::kur_usd = 1;
       login::kur_euro = 1;
@@ -538,12 +563,20 @@ void Tfrm_menu::MesajKontrol() {
 }
 
 void Tfrm_menu::showGrid(const QString& sql, const std::map<QString, QVariant>& binds) {
+  listeKategori.clear();
   Query1.setSql(sql);
   for (const auto& [k, v] : binds) Query1.bind(k, v);
   Query1.exec();
   DBGrid1->load(Query1);
   ListView1->hide();
   DBGrid1->show();
+}
+
+void Tfrm_menu::refreshGrid() {
+  ui::runHandler([this] {
+    Query1.exec();  // the same statement and values
+    DBGrid1->load(Query1);
+  });
 }
 
 void Tfrm_menu::ExceleAktar() {
@@ -657,6 +690,8 @@ void Tfrm_menu::changeEvent(QEvent* e) {
 bool Tfrm_menu::eventFilter(QObject* o, QEvent* e) {
   if (o == Label24 && e->type() == QEvent::MouseButtonRelease)
     sys::shellOpen(sys::serviceUrl(QStringLiteral("destek"), QStringLiteral("https://www.ordavin.com.tr/destek")));
+  if (o == LBL_BULUNAN && e->type() == QEvent::MouseButtonDblClick) rakamlar::CariAnaliz2(*this);
+  if (o == Label2 && e->type() == QEvent::MouseButtonDblClick) ui::runHandler([this] { kur::guncelle(*this); });
   if (o == Image1 && e->type() == QEvent::MouseButtonDblClick)
     sys::shellOpen(sys::serviceUrl(QStringLiteral("web"), QStringLiteral("https://www.ordavin.com.tr")));
   return QMainWindow::eventFilter(o, e);

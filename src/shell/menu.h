@@ -71,6 +71,8 @@ class Tfrm_menu : public QMainWindow {
   QSystemTrayIcon* TrayIcon1 = nullptr;
   QTimer* Timer1;
   db::Query Query1{QStringLiteral("Query1")};
+  // The reminder category whose rows the grid lists; empty when it lists anything else.
+  QString listeKategori;
 
   // A menu action by its component name (MainMenu1, PopupMenu1..3).
   QAction* action(const QString& name) const;
@@ -92,6 +94,8 @@ class Tfrm_menu : public QMainWindow {
   void retranslate();
   // Shows the grid with the rows of a statement (the reminder and figure lists use it).
   void showGrid(const QString& sql, const std::map<QString, QVariant>& binds = {});
+  // Runs the grid's statement again (after a quick action).
+  void refreshGrid();
 
   static QString title(int gap1, int gap2);
 

@@ -52,7 +52,7 @@ bool yetkiVar(const QString& modul, const QString& yetki) {
   return false;
 }
 
-bool ekranGirisiVar(const QString& modul) {
+bool ekranGirisiVar(const QString& modul, bool showRefusal) {
   QString value;
   if (!noUser()) {
     db::Query& q = scratch();
@@ -66,7 +66,7 @@ bool ekranGirisiVar(const QString& modul) {
     q.close();
   }
   if (!value.isEmpty() && value != QLatin1String("H")) return true;
-  ui::Dialogs::message(QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz.(") + modul + QStringLiteral(")"));
+  if (showRefusal) ui::Dialogs::message(QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz.(") + modul + QStringLiteral(")"));
   return false;
 }
 

@@ -15,7 +15,7 @@ void yetkibul(const QString& modul, const QString& yetki);
 bool yetkiVar(const QString& modul, const QString& yetki);
 // The main window's row check: a row whose FORMGIRISI is set and not "H". On refusal shows
 // "Bu Ekrana Girmeye Yetkili Değilsiniz.(" + module + ")" and returns false.
-bool ekranGirisiVar(const QString& modul);
+bool ekranGirisiVar(const QString& modul, bool showRefusal = true);
 
 // The rights row a window reads when it is shown. Flags hold the stored values; a missing
 // row leaves them empty, which refuses every command.

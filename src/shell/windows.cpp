@@ -5,6 +5,10 @@
 #include "shell/firmaadi_ara.h"
 #include "shell/dosyayonetimi.h"
 #include "shell/formparametreleri.h"
+#include "shell/hatirlatma.h"
+#include "shell/kur.h"
+#include "shell/menu.h"
+#include "shell/rakamlar.h"
 #include "shell/gunlukrapor.h"
 #include "shell/notlar.h"
 #include "shell/freeMainForm.h"
@@ -36,6 +40,9 @@ void modal(QWidget* owner, const registry::OpenArgs&) {
 }  // namespace
 
 void registerWindows() {
+  menu::Yenile = hatirlatma::Yenile;
+  menu::kurbilgileri = kur::kurbilgileri;
+  menu::rakamlar = rakamlar::hedefhesabi;
   registry::registerPicker(QStringLiteral("farkliolan"), runPicker<Tfrm_farkliolan>);
   registry::registerPicker(QStringLiteral("firmaadi_ara"), runPicker<Tfrm_firmaadi_ara>);
   registry::registerPicker(QStringLiteral("eleman_ara"), runPicker<Tfrm_eleman_ara>);
