@@ -433,7 +433,7 @@ void SenediTahsilEt(Tfrm_menu& w) {
     auto v = [&](const char* c) { return N.value(QString::fromLatin1(c)); };
     auto orOne = [&](const char* c) { return v(c).isNull() ? QVariant(1.0) : v(c); };
     auto orZero = [&](const char* c) { return v(c).isNull() ? QVariant(0.0) : v(c); };
-    const bool musteri = v("SENETTURU").toString() == QLatin1String("MÜŞTERİ");
+    const bool musteri = v("SENETTURU").toString() == QStringLiteral("MÜŞTERİ");
     const double tutar = v("VADELITUTAR").toDouble();
     const QDate d = tarih(w);
     db::runDocument([&] {

@@ -30,7 +30,7 @@ bool rateAfter(const QString& text, const QString& key, qsizetype* from, QString
 Kurlar fetch() {
   QByteArray body;
   QString error;
-  if (!net::get(url(), &body, &error)) throw std::runtime_error(error.toStdString());
+  if (!net::get(url(), &body, &error, zamanAsimiMs)) throw std::runtime_error(error.toStdString());
   Kurlar k;
   if (!oku(QString::fromUtf8(body), &k, &error)) throw std::runtime_error(error.toStdString());
   return k;

@@ -14,6 +14,9 @@ bool oku(const QString& text, Kurlar* out, QString* error);
 // A rate as the labels show it: decimal comma, at least four decimals.
 QString goster(const QString& rate);
 
+// How long a fetch may wait for the bank's server.
+inline int zamanAsimiMs = 15000;
+
 // Fetches and shows the rates (the main window's show).
 void kurbilgileri(Tfrm_menu& w);
 // "Güncelle": fetches, shows and stores both rates in KURTAKIBI.
