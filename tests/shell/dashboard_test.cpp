@@ -202,6 +202,11 @@ TEST_F(Dashboard, NoteCollectionAndMarkingDone) {
   hatirlatma::SenediTahsilEt(*w);  // cheques: nothing
   EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM KASA")), 0);
   list(QStringLiteral("Vadesi Gelmiş Müşteri Senetleri"));
+  sql(QStringLiteral("CREATE TRIGGER fail_update BEFORE UPDATE ON KASALAR FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='x'"));
+  hatirlatma::SenediTahsilEt(*w);  // its last statement fails: nothing stays
+  EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM KASA")), 0);
+  EXPECT_EQ(scalar(QStringLiteral("SELECT ODEMEDURUMU FROM SENETLER")).toString(), QStringLiteral("PORTFÖY"));
+  sql(QStringLiteral("DROP TRIGGER fail_update"));
   hatirlatma::SenediTahsilEt(*w);
   EXPECT_EQ(Dialogs::shownTexts().last(), QStringLiteral("Senet Nakit Tahsil Edildi"));
   EXPECT_EQ(scalar(QStringLiteral("SELECT CONCAT(KASAKODU,'/',ISLEMTURU,'/',GELIR,'/',EVRAKTURU) FROM KASA")).toString(),
