@@ -5,6 +5,7 @@
 #include "shell/firmaadi_ara.h"
 #include "shell/session.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 #include "ui/menukeys.h"
 
 #include <QCloseEvent>
@@ -118,16 +119,11 @@ Tfrm_kullanici::Tfrm_kullanici(QWidget* parent) : QDialog(parent) {
   right->addWidget(hak);
 
   auto* buttons = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    buttons->addWidget(b);
-  };
-  button(btn_kaydet, "btn_kaydet", QStringLiteral("Kaydet"));
-  button(btn_yeni, "btn_yeni", QStringLiteral("Yeni"));
-  button(btn_sil, "btn_sil", QStringLiteral("Sil"));
-  button(btn_iptal, "btn_iptal", QStringLiteral("İptal"));
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"));
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral("Kaydet"), buttons);
+  btn_yeni = ui::button(this, "btn_yeni", QStringLiteral("Yeni"), buttons);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral("Sil"), buttons);
+  btn_iptal = ui::button(this, "btn_iptal", QStringLiteral("İptal"), buttons);
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), buttons);
   right->addLayout(buttons);
   right->addStretch();
   lay->addLayout(right, 2);

@@ -6,6 +6,7 @@
 #include "shell/session.h"
 #include "sys/sys.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 #include "ui/menukeys.h"
 
 #include <QCloseEvent>
@@ -21,23 +22,17 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Dosya-Evrak Yönetimi"));
   auto* lay = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text, QBoxLayout* into) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    into->addWidget(b);
-  };
-  button(btn_yeni, "btn_yeni", QStringLiteral("Yeni"), bar);
-  button(btn_kaydet, "btn_kaydet", QStringLiteral("Kaydet"), bar);
-  button(btn_sil, "btn_sil", QStringLiteral("Sil"), bar);
-  button(btn_iptal, "btn_iptal", QStringLiteral("İptal"), bar);
-  button(btn_islemler, "btn_islemler", QStringLiteral("İşlemler"), bar);
+  btn_yeni = ui::button(this, "btn_yeni", QStringLiteral("Yeni"), bar);
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral("Kaydet"), bar);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral("Sil"), bar);
+  btn_iptal = ui::button(this, "btn_iptal", QStringLiteral("İptal"), bar);
+  btn_islemler = ui::button(this, "btn_islemler", QStringLiteral("İşlemler"), bar);
   mnu_islemler = new QMenu(this);
   mnu_tumunulistele = mnu_islemler->addAction(QStringLiteral("Tümünü Listele"));
   mnu_excel = mnu_islemler->addAction(QStringLiteral("Excele Aktar"));
   btn_islemler->setMenu(mnu_islemler);
   bar->addStretch();
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"), bar);
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), bar);
   lay->addLayout(bar);
 
   auto* top = new QHBoxLayout;
@@ -64,14 +59,14 @@ Tfrm_dosyayonetimi::Tfrm_dosyayonetimi(QWidget* parent) : QDialog(parent) {
   line(edt_pcadi, "edt_pcadi", QStringLiteral("Pc Adı"), "PCADI", 20);
   line(edt_kilit, "edt_kilit", QStringLiteral("Kilit"), "KILIT", 1);
   auto* fileButtons = new QHBoxLayout;
-  button(btn_dosyabul, "btn_dosyabul", QStringLiteral("Dosyayı Bul"), fileButtons);
-  button(btn_dosyaac, "btn_dosyaac", QStringLiteral("Dosyayı Ac"), fileButtons);
-  button(btn_cariara, "btn_cariara", QStringLiteral("Carı Kart Arama"), fileButtons);
+  btn_dosyabul = ui::button(this, "btn_dosyabul", QStringLiteral("Dosyayı Bul"), fileButtons);
+  btn_dosyaac = ui::button(this, "btn_dosyaac", QStringLiteral("Dosyayı Ac"), fileButtons);
+  btn_cariara = ui::button(this, "btn_cariara", QStringLiteral("Carı Kart Arama"), fileButtons);
   form->addRow(fileButtons);
   auto* listButtons = new QHBoxLayout;
-  button(btn_buCari, "btn_buCari", QStringLiteral("Bu Cariye Ait Tüm Dosyalar"), listButtons);
-  button(btn_buEvrakTuru, "btn_buEvrakTuru", QStringLiteral("Bu Evrak Türüne Ait Tüm Dosyalar"), listButtons);
-  button(btn_tumDosyalar, "btn_tumDosyalar", QStringLiteral("Tüm Dosyalar"), listButtons);
+  btn_buCari = ui::button(this, "btn_buCari", QStringLiteral("Bu Cariye Ait Tüm Dosyalar"), listButtons);
+  btn_buEvrakTuru = ui::button(this, "btn_buEvrakTuru", QStringLiteral("Bu Evrak Türüne Ait Tüm Dosyalar"), listButtons);
+  btn_tumDosyalar = ui::button(this, "btn_tumDosyalar", QStringLiteral("Tüm Dosyalar"), listButtons);
   form->addRow(listButtons);
   top->addLayout(form, 2);
   Image1 = new QLabel(this);

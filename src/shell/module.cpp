@@ -7,6 +7,7 @@
 #include "shell/sirket_ara.h"
 #include "ui/dialogs.h"
 #include "ui/menukeys.h"
+#include "ui/widgets.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -34,12 +35,6 @@ const std::pair<const char*, const char*> kRightsColumns[] = {
     {"NETUYGULAMA", "Net Uyg."},      {"AGUYGULAMA", "Ağ Uyg."},       {"CARIBILGIGOR", "Cari Bilgi Gör"},
     {"CARITUTARGOR", "Cari Tutar Gör"}, {"EKRANKAPALIGELSIN", "Ekran Kapalı Gelsin"}};
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QLayout* into) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  into->addWidget(b);
-  return b;
-}
 QLineEdit* readOnlyField(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QString::fromLatin1(name));
@@ -66,13 +61,13 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
   auto* userRow = new QHBoxLayout;
   userRow->addWidget(edt_kullanici, 2);
   userRow->addWidget(edt_kullanici_kodu, 1);
-  btn_kullaniciara = makeButton(t1, "btn_kullaniciara", QStringLiteral("..."), userRow);
+  btn_kullaniciara = ui::button(t1, "btn_kullaniciara", QStringLiteral("..."), userRow);
   btn_kullaniciara->setToolTip(QStringLiteral("Kullanıcı Arama"));
   f1->addRow(QStringLiteral("Kullanıcı"), userRow);
   edt_sirketkodu = readOnlyField(t1, "edt_sirketkodu");
   auto* compRow = new QHBoxLayout;
   compRow->addWidget(edt_sirketkodu);
-  btn_sirketara = makeButton(t1, "btn_sirketara", QStringLiteral("Şirket Kodu Ara "), compRow);
+  btn_sirketara = ui::button(t1, "btn_sirketara", QStringLiteral("Şirket Kodu Ara "), compRow);
   f1->addRow(QStringLiteral("Şirket"), compRow);
   l1->addLayout(f1);
   auto* kind = new QHBoxLayout;
@@ -105,7 +100,7 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
   check(chk_ozel2, "chk_ozel2", QStringLiteral("Özel Yetki 2"));
   l1->addWidget(ozel);
   auto* grantRow = new QHBoxLayout;
-  btn_haktanimla = makeButton(t1, "btn_haktanimla", QStringLiteral("Hak Tanımla"), grantRow);
+  btn_haktanimla = ui::button(t1, "btn_haktanimla", QStringLiteral("Hak Tanımla"), grantRow);
   grantRow->addStretch();
   l1->addLayout(grantRow);
   grd_haklar1 = new grid::DBGrid(t1);
@@ -125,12 +120,12 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
   top2->addWidget(new QLabel(QStringLiteral("Kullanıcı"), t2));
   top2->addWidget(Edit2, 2);
   top2->addWidget(Edit1, 1);
-  btn_kullaniciara2 = makeButton(t2, "btn_kullaniciara2", QStringLiteral("..."), top2);
+  btn_kullaniciara2 = ui::button(t2, "btn_kullaniciara2", QStringLiteral("..."), top2);
   btn_kullaniciara2->setToolTip(QStringLiteral("Kullanıcı Ara"));
   top2->addWidget(new QLabel(QStringLiteral("Şirket"), t2));
   Edit3 = readOnlyField(t2, "Edit3");
   top2->addWidget(Edit3, 1);
-  btn_sirketara2 = makeButton(t2, "btn_sirketara2", QStringLiteral("..."), top2);
+  btn_sirketara2 = ui::button(t2, "btn_sirketara2", QStringLiteral("..."), top2);
   btn_sirketara2->setToolTip(QStringLiteral("Şirket Ara"));
   top2->addWidget(new QLabel(QStringLiteral("Modül"), t2));
   edt_moduladi = new QComboBox(t2);
@@ -140,24 +135,24 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
   edt_moduladi->setCurrentText(QString());
   edt_moduladi->lineEdit()->installEventFilter(this);
   top2->addWidget(edt_moduladi, 1);
-  btn_listele = makeButton(t2, "btn_listele", QStringLiteral("Listele"), top2);
+  btn_listele = ui::button(t2, "btn_listele", QStringLiteral("Listele"), top2);
   btn_listele->setToolTip(QStringLiteral("İlgili Arama Yap"));
   l2->addLayout(top2);
   grd_haklar2 = new grid::DBGrid(t2);
   grd_haklar2->setObjectName(QStringLiteral("grd_haklar2"));
   l2->addWidget(grd_haklar2, 1);
   auto* rowButtons = new QHBoxLayout;
-  btn_hakkaydet = makeButton(t2, "btn_hakkaydet", QStringLiteral("Kaydet"), rowButtons);
-  btn_hakyeni = makeButton(t2, "btn_hakyeni", QStringLiteral("Yeni kayit"), rowButtons);
-  btn_haksil = makeButton(t2, "btn_haksil", QStringLiteral("Kayit sil"), rowButtons);
-  btn_hakvazgec = makeButton(t2, "btn_hakvazgec", QStringLiteral("Vazgeç"), rowButtons);
+  btn_hakkaydet = ui::button(t2, "btn_hakkaydet", QStringLiteral("Kaydet"), rowButtons);
+  btn_hakyeni = ui::button(t2, "btn_hakyeni", QStringLiteral("Yeni kayit"), rowButtons);
+  btn_haksil = ui::button(t2, "btn_haksil", QStringLiteral("Kayit sil"), rowButtons);
+  btn_hakvazgec = ui::button(t2, "btn_hakvazgec", QStringLiteral("Vazgeç"), rowButtons);
   rowButtons->addStretch();
   rowButtons->addWidget(new QLabel(QStringLiteral("Kullanıcı Haklarını Kopyala"), t2));
   edt_kopya = readOnlyField(t2, "edt_kopya");
   rowButtons->addWidget(edt_kopya);
-  btn_kopyaara = makeButton(t2, "btn_kopyaara", QStringLiteral("..."), rowButtons);
+  btn_kopyaara = ui::button(t2, "btn_kopyaara", QStringLiteral("..."), rowButtons);
   btn_kopyaara->setToolTip(QStringLiteral("Kopyalanacak Şirket Ara"));
-  btn_kopyala = makeButton(t2, "btn_kopyala", QStringLiteral("Kopyala"), rowButtons);
+  btn_kopyala = ui::button(t2, "btn_kopyala", QStringLiteral("Kopyala"), rowButtons);
   l2->addLayout(rowButtons);
   PageControl1->addTab(t2, QStringLiteral("Olan Hakları Değiştir"));
 
@@ -169,17 +164,17 @@ Tfrm_module::Tfrm_module(QWidget* parent) : QDialog(parent) {
   grd_moduller->setObjectName(QStringLiteral("grd_moduller"));
   l3->addWidget(grd_moduller, 1);
   auto* modButtons = new QHBoxLayout;
-  btn_modulkaydet = makeButton(t3, "btn_modulkaydet", QStringLiteral("Kaydet"), modButtons);
-  btn_modulyeni = makeButton(t3, "btn_modulyeni", QStringLiteral("Yeni kayit"), modButtons);
-  btn_modulsil = makeButton(t3, "btn_modulsil", QStringLiteral("Kayit sil"), modButtons);
-  btn_modulvazgec = makeButton(t3, "btn_modulvazgec", QStringLiteral("Vazgeç"), modButtons);
+  btn_modulkaydet = ui::button(t3, "btn_modulkaydet", QStringLiteral("Kaydet"), modButtons);
+  btn_modulyeni = ui::button(t3, "btn_modulyeni", QStringLiteral("Yeni kayit"), modButtons);
+  btn_modulsil = ui::button(t3, "btn_modulsil", QStringLiteral("Kayit sil"), modButtons);
+  btn_modulvazgec = ui::button(t3, "btn_modulvazgec", QStringLiteral("Vazgeç"), modButtons);
   modButtons->addStretch();
   l3->addLayout(modButtons);
   PageControl1->addTab(t3, QStringLiteral("Moduller"));
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
-  btn_kapat = makeButton(this, "btn_kapat", QStringLiteral("Kapat"), bottom);
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), bottom);
   lay->addLayout(bottom);
 
   setupRightsGrid(grd_haklar1, false);

@@ -6,6 +6,7 @@
 #include "shell/firmaadi_ara.h"
 #include "shell/session.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 #include "ui/menukeys.h"
 
 #include <QBoxLayout>
@@ -36,17 +37,11 @@ Tfrm_notlar::Tfrm_notlar(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Acıklama-Notlar"));
   auto* outer = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text, QBoxLayout* into) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    into->addWidget(b);
-  };
-  button(btn_yeni, "btn_yeni", QStringLiteral("Yeni"), bar);
-  button(btn_kaydet, "btn_kaydet", QStringLiteral("Kaydet"), bar);
-  button(btn_sil, "btn_sil", QStringLiteral("Sil"), bar);
-  button(btn_iptal, "btn_iptal", QStringLiteral("İptal"), bar);
-  button(btn_islemler, "btn_islemler", QStringLiteral("İşlemler"), bar);
+  btn_yeni = ui::button(this, "btn_yeni", QStringLiteral("Yeni"), bar);
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral("Kaydet"), bar);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral("Sil"), bar);
+  btn_iptal = ui::button(this, "btn_iptal", QStringLiteral("İptal"), bar);
+  btn_islemler = ui::button(this, "btn_islemler", QStringLiteral("İşlemler"), bar);
   mnu_islemler = new QMenu(this);
   mnu_tumunulistele = mnu_islemler->addAction(QStringLiteral("Tümünü Listele"));
   mnu_caritumnotlar = mnu_islemler->addAction(QStringLiteral("Bu Cari Karta Ait Tüm Notları Getir"));
@@ -57,11 +52,11 @@ Tfrm_notlar::Tfrm_notlar(QWidget* parent) : QDialog(parent) {
   mnu_excel->setEnabled(false);
   btn_islemler->setMenu(mnu_islemler);
   bar->addStretch();
-  button(btn_solda, "btn_solda", QStringLiteral("◧"), bar);
+  btn_solda = ui::button(this, "btn_solda", QStringLiteral("◧"), bar);
   btn_solda->setToolTip(QStringLiteral("Giriş paneli solda"));
-  button(btn_ustte, "btn_ustte", QStringLiteral("⬒"), bar);
+  btn_ustte = ui::button(this, "btn_ustte", QStringLiteral("⬒"), bar);
   btn_ustte->setToolTip(QStringLiteral("Giriş paneli üstte"));
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"), bar);
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), bar);
   outer->addLayout(bar);
 
   main_ = new QBoxLayout(QBoxLayout::TopToBottom);

@@ -4,6 +4,7 @@
 #include "shell/farkliolan.h"
 #include "shell/session.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 #include "ui/menukeys.h"
 
 #include <QEvent>
@@ -61,17 +62,12 @@ Tfrm_raporbaslik::Tfrm_raporbaslik(QWidget* parent) : QDialog(parent) {
   lay->addWidget(cxGrid1, 1);
 
   auto* buttons = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    buttons->addWidget(b);
-  };
-  button(btn_yeni, "btn_yeni", QStringLiteral("Yeni"));
-  button(btn_kaydet, "btn_kaydet", QStringLiteral("Kaydet"));
-  button(btn_sil, "btn_sil", QStringLiteral("Sil"));
-  button(btn_iptal, "btn_iptal", QStringLiteral("İptal"));
+  btn_yeni = ui::button(this, "btn_yeni", QStringLiteral("Yeni"), buttons);
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral("Kaydet"), buttons);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral("Sil"), buttons);
+  btn_iptal = ui::button(this, "btn_iptal", QStringLiteral("İptal"), buttons);
   buttons->addStretch();
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"));
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), buttons);
   lay->addLayout(buttons);
 
   connect(btn_listele, &QPushButton::clicked, this, &Tfrm_raporbaslik::btn_listeleClick);

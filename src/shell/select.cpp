@@ -6,6 +6,7 @@
 #include "sys/sys.h"
 #include "ui/dialogs.h"
 #include "ui/menukeys.h"
+#include "ui/widgets.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -110,13 +111,6 @@ namespace {
 const char* kPlaceholder = "Aktarmak istesiginiz Tabloyu Secin";
 const QString kNoFull = QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz.(TamYetki)");
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QLayout* into) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  into->addWidget(b);
-  return b;
-}
 
 QStringList presentTables() {
   db::Query q(QStringLiteral("Query3"),
@@ -157,8 +151,8 @@ Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), un
   auto* p1 = new QWidget;
   auto* l1 = new QVBoxLayout(p1);
   auto* bar = new QHBoxLayout;
-  btn_listele = makeButton(p1, "btn_listele", QStringLiteral("Listele (F7)   "), bar);
-  btn_islemler = makeButton(p1, "btn_islemler", QStringLiteral("İşlemler"), bar);
+  btn_listele = ui::button(p1, "btn_listele", QStringLiteral("Listele (F7)   "), bar);
+  btn_islemler = ui::button(p1, "btn_islemler", QStringLiteral("İşlemler"), bar);
   mnu_islemler = new QMenu(this);
   mnu_duzenleme = mnu_islemler->addAction(QStringLiteral("Düzenleme Yapmayı  Etkinleştir"));
   mnu_kaydet = mnu_islemler->addAction(QStringLiteral("Kaydet"));
@@ -180,10 +174,10 @@ Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), un
 
   auto* p2 = new QWidget;
   auto* l2 = new QVBoxLayout(p2);
-  btn_carikodubos = makeButton(p2, "btn_carikodubos", QStringLiteral("Carı Kodu Boş Kartları Sil"), l2);
-  btn_stokkodubos = makeButton(p2, "btn_stokkodubos", QStringLiteral("Stok Kodu Boş Kartları Sil"), l2);
-  btn_sirketkodubos = makeButton(p2, "btn_sirketkodubos", QStringLiteral("Sirket Kodu Boş Kartları Sil"), l2);
-  btn_tarihdoldur = makeButton(p2, "btn_tarihdoldur", QStringLiteral("Vade yada İşlem Tarihi Boşsa Doldur"), l2);
+  btn_carikodubos = ui::button(p2, "btn_carikodubos", QStringLiteral("Carı Kodu Boş Kartları Sil"), l2);
+  btn_stokkodubos = ui::button(p2, "btn_stokkodubos", QStringLiteral("Stok Kodu Boş Kartları Sil"), l2);
+  btn_sirketkodubos = ui::button(p2, "btn_sirketkodubos", QStringLiteral("Sirket Kodu Boş Kartları Sil"), l2);
+  btn_tarihdoldur = ui::button(p2, "btn_tarihdoldur", QStringLiteral("Vade yada İşlem Tarihi Boşsa Doldur"), l2);
   l2->addStretch();
   PageControl1->addTab(p2, QStringLiteral("Bakım"));
 
@@ -202,12 +196,12 @@ Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), un
   count->addStretch();
   l3->addLayout(count);
   auto* rowCari = new QHBoxLayout;
-  btn_cariexcel = makeButton(p3, "btn_cariexcel", QStringLiteral("Cari Kartları Excelden Al"), rowCari);
-  btn_ornekcari = makeButton(p3, "btn_ornekcari", QStringLiteral("Örnek Cari Excel Dosyası"), rowCari);
+  btn_cariexcel = ui::button(p3, "btn_cariexcel", QStringLiteral("Cari Kartları Excelden Al"), rowCari);
+  btn_ornekcari = ui::button(p3, "btn_ornekcari", QStringLiteral("Örnek Cari Excel Dosyası"), rowCari);
   l3->addLayout(rowCari);
   auto* rowStok = new QHBoxLayout;
-  btn_stokexcel = makeButton(p3, "btn_stokexcel", QStringLiteral("Stok Kartlarını Excelden Al"), rowStok);
-  btn_ornekstok = makeButton(p3, "btn_ornekstok", QStringLiteral("Örnek Stok Excel Dosyası"), rowStok);
+  btn_stokexcel = ui::button(p3, "btn_stokexcel", QStringLiteral("Stok Kartlarını Excelden Al"), rowStok);
+  btn_ornekstok = ui::button(p3, "btn_ornekstok", QStringLiteral("Örnek Stok Excel Dosyası"), rowStok);
   l3->addLayout(rowStok);
   auto* rowTable = new QHBoxLayout;
   ComboBox1 = new QComboBox(p3);
@@ -219,8 +213,8 @@ Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), un
   ComboBox1->setCurrentIndex(-1);
   rowTable->addWidget(new QLabel(QStringLiteral("Tablo"), p3));
   rowTable->addWidget(ComboBox1);
-  btn_tabloexcel = makeButton(p3, "btn_tabloexcel", QStringLiteral("Secili Tablo için Kayıtları Excelden Al"), rowTable);
-  btn_ornektablo = makeButton(p3, "btn_ornektablo", QStringLiteral("Örnek Excel Dosyası"), rowTable);
+  btn_tabloexcel = ui::button(p3, "btn_tabloexcel", QStringLiteral("Secili Tablo için Kayıtları Excelden Al"), rowTable);
+  btn_ornektablo = ui::button(p3, "btn_ornektablo", QStringLiteral("Örnek Excel Dosyası"), rowTable);
   l3->addLayout(rowTable);
   ProgressBar1 = new QProgressBar(p3);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -231,7 +225,7 @@ Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), un
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
-  btn_kapat = makeButton(this, "btn_kapat", QStringLiteral("Kapat"), bottom);
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), bottom);
   lay->addLayout(bottom);
 
   connect(btn_listele, &QPushButton::clicked, this, &Tfrm_select::Listele);

@@ -3,6 +3,7 @@
 #include "db/db.h"
 #include "shell/session.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 #include "ui/menukeys.h"
 
 #include <QCloseEvent>
@@ -61,23 +62,18 @@ Tfrm_sirketgirisi::Tfrm_sirketgirisi(QWidget* parent) : QDialog(parent) {
   lay->addLayout(form);
 
   auto* buttons = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    buttons->addWidget(b);
-  };
-  button(btn_kaydet, "btn_kaydet", QStringLiteral(" Kaydet     "));
-  button(btn_yeni, "btn_yeni", QStringLiteral("   Yeni   "));
-  button(btn_sil, "btn_sil", QStringLiteral(" Sil  "));
-  button(btn_iptal, "btn_iptal", QStringLiteral("   İptal   "));
-  button(btn_degistir, "btn_degistir", QStringLiteral("Değiştir"));
-  button(btn_ozel, "btn_ozel", QStringLiteral("Özel İşlemler"));
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral(" Kaydet     "), buttons);
+  btn_yeni = ui::button(this, "btn_yeni", QStringLiteral("   Yeni   "), buttons);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral(" Sil  "), buttons);
+  btn_iptal = ui::button(this, "btn_iptal", QStringLiteral("   İptal   "), buttons);
+  btn_degistir = ui::button(this, "btn_degistir", QStringLiteral("Değiştir"), buttons);
+  btn_ozel = ui::button(this, "btn_ozel", QStringLiteral("Özel İşlemler"), buttons);
   mnu_ozel = new QMenu(this);
   mnu_tumbilgilerisil = mnu_ozel->addAction(QStringLiteral("Tüm Şirket Bilgilerini Sil"));
   mnu_excele = mnu_ozel->addAction(QStringLiteral("Excele Aktar"));
   btn_ozel->setMenu(mnu_ozel);
   buttons->addStretch();
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"));
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), buttons);
   lay->addLayout(buttons);
 
   cxGrid1 = new grid::DBGrid(this);

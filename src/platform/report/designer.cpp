@@ -2,6 +2,7 @@
 
 #include "report/preview.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 #include <QFormLayout>
 #include <QGraphicsRectItem>
@@ -68,23 +69,17 @@ Designer::Designer(Template tmpl, Datasets data, QWidget* parent)
   setWindowTitle(QStringLiteral("Rapor Dizayn - ") + t_.path);
   auto* lay = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    bar->addWidget(b);
-  };
-  button(btn_metin, "btn_metin", QStringLiteral("Metin Ekle"));
+  btn_metin = ui::button(this, "btn_metin", QStringLiteral("Metin Ekle"), bar);
   cmb_bant = new QComboBox(this);
   cmb_bant->setObjectName(QStringLiteral("cmb_bant"));
   for (auto [k, name] : kBandChoices) cmb_bant->addItem(QString::fromUtf8(name), int(k));
   bar->addWidget(cmb_bant);
-  button(btn_bant, "btn_bant", QStringLiteral("Bant Ekle"));
-  button(btn_sil, "btn_sil", QStringLiteral("Sil"));
-  button(btn_onizle, "btn_onizle", QStringLiteral("Önizle"));
-  button(btn_kaydet, "btn_kaydet", QStringLiteral("Kaydet"));
+  btn_bant = ui::button(this, "btn_bant", QStringLiteral("Bant Ekle"), bar);
+  btn_sil = ui::button(this, "btn_sil", QStringLiteral("Sil"), bar);
+  btn_onizle = ui::button(this, "btn_onizle", QStringLiteral("Önizle"), bar);
+  btn_kaydet = ui::button(this, "btn_kaydet", QStringLiteral("Kaydet"), bar);
   bar->addStretch();
-  button(btn_kapat, "btn_kapat", QStringLiteral("Kapat"));
+  btn_kapat = ui::button(this, "btn_kapat", QStringLiteral("Kapat"), bar);
   lay->addLayout(bar);
 
   auto* body = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "sheet/sheet.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 #include <QHBoxLayout>
 #include <QPageSetupDialog>
@@ -17,16 +18,10 @@ PreviewWindow::PreviewWindow(Prepared prepared, QWidget* parent) : QDialog(paren
   setWindowTitle(QStringLiteral("Önizleme"));
   auto* lay = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  auto button = [&](QPushButton*& b, const char* name, const QString& text) {
-    b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    bar->addWidget(b);
-  };
-  button(btn_print, "btn_print", QStringLiteral("Yazdır"));
-  button(btn_pagesetup, "btn_pagesetup", QStringLiteral("Sayfa Ayarı"));
-  button(btn_pdf, "btn_pdf", QStringLiteral("PDF"));
-  button(btn_excel, "btn_excel", QStringLiteral("Excel"));
+  btn_print = ui::button(this, "btn_print", QStringLiteral("Yazdır"), bar);
+  btn_pagesetup = ui::button(this, "btn_pagesetup", QStringLiteral("Sayfa Ayarı"), bar);
+  btn_pdf = ui::button(this, "btn_pdf", QStringLiteral("PDF"), bar);
+  btn_excel = ui::button(this, "btn_excel", QStringLiteral("Excel"), bar);
   cmb_zoom = new QComboBox(this);
   cmb_zoom->setObjectName(QStringLiteral("cmb_zoom"));
   for (int z : {50, 75, 100, 125, 150, 200}) cmb_zoom->addItem(QStringLiteral("%%1").arg(z), z / 100.0);
@@ -36,16 +31,16 @@ PreviewWindow::PreviewWindow(Prepared prepared, QWidget* parent) : QDialog(paren
   edt_find->setObjectName(QStringLiteral("edt_find"));
   edt_find->setPlaceholderText(QStringLiteral("Bul"));
   bar->addWidget(edt_find);
-  button(btn_find, "btn_find", QStringLiteral("Bul"));
+  btn_find = ui::button(this, "btn_find", QStringLiteral("Bul"), bar);
   bar->addStretch();
-  button(btn_first, "btn_first", QStringLiteral("|<"));
-  button(btn_prev, "btn_prev", QStringLiteral("<"));
+  btn_first = ui::button(this, "btn_first", QStringLiteral("|<"), bar);
+  btn_prev = ui::button(this, "btn_prev", QStringLiteral("<"), bar);
   lbl_page = new QLabel(this);
   lbl_page->setObjectName(QStringLiteral("lbl_page"));
   bar->addWidget(lbl_page);
-  button(btn_next, "btn_next", QStringLiteral(">"));
-  button(btn_last, "btn_last", QStringLiteral(">|"));
-  button(btn_close, "btn_close", QStringLiteral("Kapat"));
+  btn_next = ui::button(this, "btn_next", QStringLiteral(">"), bar);
+  btn_last = ui::button(this, "btn_last", QStringLiteral(">|"), bar);
+  btn_close = ui::button(this, "btn_close", QStringLiteral("Kapat"), bar);
   lay->addLayout(bar);
   area_ = new QScrollArea(this);
   area_->setAlignment(Qt::AlignHCenter);
