@@ -140,6 +140,7 @@ TEST_F(Reports, DesignerRoundTripAndMove) {
   report::Designer d(t);
   d.select(0, 0);  // "Cari: ..." memo of the master band
   EXPECT_EQ(d.edt_text->toPlainText(), QStringLiteral("Cari: [frxDBDataset1.\"KOD\"]"));
+  d.edt_text->setPlainText(QStringLiteral("Cari: [frxDBDataset1.\"KOD\"]"));  // an edit that leaves the font alone
   d.moveSelected(200, 0);
   d.addMemo(QStringLiteral("Yeni not"));
   d.addBand(report::BandKind::ReportSummary);
@@ -151,6 +152,7 @@ TEST_F(Reports, DesignerRoundTripAndMove) {
   ASSERT_EQ(again.pages.front().bands.size(), 3u);
   EXPECT_EQ(again.pages.front().bands[0].objs.size(), 2u);  // the barcode stays in the file, unread
   EXPECT_DOUBLE_EQ(again.pages.front().bands[0].objs[0].rect.left(), 200);
+  EXPECT_EQ(again.pages.front().bands[0].objs[0].element.attribute(QStringLiteral("Font.Name")), QStringLiteral("Arial"));
   EXPECT_EQ(again.pages.front().bands[0].objs[1].text, QStringLiteral("Yeni not"));
   EXPECT_EQ(again.pages.front().bands[2].kind, report::BandKind::ReportSummary);
   EXPECT_TRUE(again.unsupported.join(QLatin1Char('|')).contains(QStringLiteral("TfrxBarCodeView")));

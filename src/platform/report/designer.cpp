@@ -146,7 +146,12 @@ Designer::Designer(Template tmpl, Datasets data, QWidget* parent)
     if (!save(&error)) ui::Dialogs::error(error);
   });
   connect(btn_kapat, &QPushButton::clicked, this, &QDialog::accept);
-  for (QWidget* w : std::initializer_list<QWidget*>{cmb_font, spn_fontsize, chk_bold, chk_italic, cmb_halign, cmb_valign,
+  // The family changes only when the user picks one: the box shows a substitute for fonts
+  // this machine lacks, which must not overwrite the template's font name.
+  connect(cmb_font, &QFontComboBox::activated, this, [this] {
+    if (Obj* o = current(); o && !loading_) o->font.setFamily(cmb_font->currentFont().family());
+  });
+  for (QWidget* w : std::initializer_list<QWidget*>{spn_fontsize, chk_bold, chk_italic, cmb_halign, cmb_valign,
                                                     cmb_formatkind, edt_formatstr, spn_left, spn_top, spn_width, spn_height}) {
     if (auto* s = qobject_cast<QDoubleSpinBox*>(w)) connect(s, &QDoubleSpinBox::editingFinished, this, [this] { applyPanel(); });
     else if (auto* s2 = qobject_cast<QSpinBox*>(w)) connect(s2, &QSpinBox::editingFinished, this, [this] { applyPanel(); });
@@ -236,7 +241,6 @@ void Designer::applyPanel() {
   if (!o) return;
   o->text = edt_text->toPlainText();
   o->text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  o->font.setFamily(cmb_font->currentFont().family());
   o->font.setPixelSize(spn_fontsize->value());
   o->font.setBold(chk_bold->isChecked());
   o->font.setItalic(chk_italic->isChecked());
