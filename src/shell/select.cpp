@@ -17,96 +17,6 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-namespace sqlkonsol {
-
-namespace {
-// Skips blanks and comments from `i`; notes a versioned comment.
-qsizetype skipBlank(const QString& s, qsizetype i, bool* versioned) {
-  for (;;) {
-    while (i < s.size() && s[i].isSpace()) ++i;
-    if (s.mid(i, 2) == QLatin1String("--") || (i < s.size() && s[i] == QLatin1Char('#'))) {
-      const qsizetype nl = s.indexOf(QLatin1Char('\n'), i);
-      i = nl < 0 ? s.size() : nl + 1;
-    } else if (s.mid(i, 2) == QLatin1String("/*")) {
-      if (s.mid(i, 3) == QLatin1String("/*!") || s.mid(i, 4) == QLatin1String("/*M!")) *versioned = true;
-      const qsizetype end = s.indexOf(QStringLiteral("*/"), i + 2);
-      i = end < 0 ? s.size() : end + 2;
-    } else {
-      return i;
-    }
-  }
-}
-
-// The text with literals and comments blanked out, so keywords are judged on code only.
-QString codeOnly(const QString& s, bool* several, bool* versioned) {
-  QString out;
-  out.reserve(s.size());
-  qsizetype i = 0;
-  while (i < s.size()) {
-    const QChar c = s[i];
-    if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
-      const QChar q = c;
-      out += QLatin1Char(' ');
-      ++i;
-      while (i < s.size()) {
-        if (s[i] == QLatin1Char('\\') && q != QLatin1Char('`')) {
-          i += 2;
-          continue;
-        }
-        if (s[i] == q) {
-          if (i + 1 < s.size() && s[i + 1] == q) {
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
-        }
-        ++i;
-      }
-      out += QLatin1Char(' ');
-      continue;
-    }
-    if (s.mid(i, 2) == QLatin1String("--") || c == QLatin1Char('#') || s.mid(i, 2) == QLatin1String("/*")) {
-      const qsizetype next = skipBlank(s, i, versioned);
-      out += QLatin1Char(' ');
-      i = std::max(next, i + 1);
-      continue;
-    }
-    if (c == QLatin1Char(';')) {
-      if (skipBlank(s, i + 1, versioned) < s.size()) *several = true;
-      out += QLatin1Char(' ');
-      ++i;
-      continue;
-    }
-    out += c;
-    ++i;
-  }
-  return out;
-}
-}  // namespace
-
-Statement classify(const QString& sql) {
-  Statement st;
-  const QString code = codeOnly(sql, &st.several, &st.versioned).toUpper();
-  const qsizetype start = skipBlank(code, 0, &st.versioned);
-  qsizetype end = start;
-  while (end < code.size() && (code[end].isLetter() || code[end] == QLatin1Char('_'))) ++end;
-  st.keyword = code.mid(start, end - start);
-  const QString rest = QLatin1Char(' ') + code.mid(end).simplified() + QLatin1Char(' ');
-  const bool locks = rest.contains(QStringLiteral(" INTO ")) || rest.contains(QStringLiteral(" FOR UPDATE ")) ||
-                     rest.contains(QStringLiteral(" LOCK IN SHARE MODE "));
-  if (st.keyword == QLatin1String("SELECT") || st.keyword == QLatin1String("WITH")) st.kind = locks ? Statement::Other : Statement::Read;
-  else if (st.keyword == QLatin1String("SHOW") || st.keyword == QLatin1String("DESC") || st.keyword == QLatin1String("DESCRIBE"))
-    st.kind = Statement::Read;
-  else if (st.keyword == QLatin1String("EXPLAIN")) st.kind = rest.startsWith(QStringLiteral(" ANALYZE ")) ? Statement::Other : Statement::Read;
-  else if (st.keyword == QLatin1String("INSERT") || st.keyword == QLatin1String("REPLACE")) st.kind = Statement::Insert;
-  else if (st.keyword == QLatin1String("UPDATE")) st.kind = Statement::Update;
-  else if (st.keyword == QLatin1String("DELETE")) st.kind = Statement::Delete;
-  return st;
-}
-
-}  // namespace sqlkonsol
-
 namespace {
 const char* kPlaceholder = "Aktarmak istesiginiz Tabloyu Secin";
 const QString kNoFull = QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz.(TamYetki)");
@@ -276,7 +186,7 @@ bool Tfrm_select::fullRight() {
 void Tfrm_select::Listele() {
   ui::runHandler([this] {
     const QString sqlText = Memo1->toPlainText();
-    const sqlkonsol::Statement st = sqlkonsol::classify(sqlText);
+    const db::Statement st = db::classify(sqlText);
     if (st.several) {
       ui::Dialogs::message(QStringLiteral("Bu SQL kodda birden fazla işlem var. Tek tek çalıştırınız."));
       return;
@@ -288,22 +198,22 @@ void Tfrm_select::Listele() {
     };
     if (!unscreened_) {
       switch (st.kind) {
-        case sqlkonsol::Statement::Read:
+        case db::Statement::Read:
           if (st.versioned && !need(yetki.yetki_tam)) return;
           break;
-        case sqlkonsol::Statement::Delete:
+        case db::Statement::Delete:
           ui::Dialogs::message(QStringLiteral("Bu SQL kod silme işlemi içeriyor. "));
           if (!need(yetki.yetki_delete) || (st.versioned && !need(yetki.yetki_tam))) return;
           break;
-        case sqlkonsol::Statement::Update:
+        case db::Statement::Update:
           if (!need(yetki.yetki_edit) || (st.versioned && !need(yetki.yetki_tam))) return;
           ui::Dialogs::message(QStringLiteral("Bu SQL kod değiştirme işlemi içeriyor. "));
           break;
-        case sqlkonsol::Statement::Insert:
+        case db::Statement::Insert:
           if (!need(yetki.yetki_insert) || (st.versioned && !need(yetki.yetki_tam))) return;
           ui::Dialogs::message(QStringLiteral("Bu SQL kod kayit ekleme işlemi içeriyor. "));
           break;
-        case sqlkonsol::Statement::Other:
+        case db::Statement::Other:
           if (!need(yetki.yetki_tam)) return;
           if (st.keyword == QLatin1String("DROP")) ui::Dialogs::message(QStringLiteral("Bu SQL kod tablo kaldırma işlemi içeriyor. "));
           if (st.keyword == QLatin1String("ALTER"))

@@ -14,19 +14,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace sqlkonsol {
-
-// What one console statement does, judged by its leading keyword after comments.
-struct Statement {
-  enum Kind { Read, Insert, Update, Delete, Other } kind = Other;
-  QString keyword;         // the leading keyword, upper case
-  bool several = false;    // more text after a ';' outside literals and comments
-  bool versioned = false;  // holds a /*! or /*M! comment (runs as code on MariaDB)
-};
-Statement classify(const QString& sql);
-
-}  // namespace sqlkonsol
-
 class Tfrm_select : public QDialog {
   Q_OBJECT
  public:

@@ -10,7 +10,7 @@
 using support::scalar;
 using support::sql;
 using ui::Dialogs;
-using sqlkonsol::Statement;
+using db::Statement;
 
 TEST(Console, ClassifiesByLeadingKeyword) {
   struct Case { const char* sql; Statement::Kind kind; bool several; bool versioned; };
@@ -39,7 +39,7 @@ TEST(Console, ClassifiesByLeadingKeyword) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.sql);
-    const Statement st = sqlkonsol::classify(QString::fromUtf8(c.sql));
+    const Statement st = db::classify(QString::fromUtf8(c.sql));
     EXPECT_EQ(st.kind, c.kind);
     EXPECT_EQ(st.several, c.several);
     EXPECT_EQ(st.versioned, c.versioned);

@@ -164,7 +164,17 @@ QVariant sqlTextValue(const QString& value);
 // Standard literal: apostrophes doubled, no trimming, empty gives ''. Safe for MariaDB.
 QString sqlQuote(const QString& value);
 
-// True when the statement only reads (SELECT, SHOW, DESC, EXPLAIN, WITH).
+// What one statement does, judged by its leading keyword after comments.
+struct Statement {
+  enum Kind { Read, Insert, Update, Delete, Other } kind = Other;
+  QString keyword;         // the leading keyword, upper case
+  bool several = false;    // more text after a ';' outside literals and comments
+  bool versioned = false;  // holds a /*! or /*M! comment (runs as code on MariaDB)
+};
+Statement classify(const QString& sql);
+
+// True when the text is one statement that only reads (SELECT, SHOW, DESC, EXPLAIN, WITH),
+// so it may be run again after a lost connection.
 bool isReadStatement(const QString& sql);
 
 }  // namespace db

@@ -1,6 +1,6 @@
 #include "db/db.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace db {
 
@@ -46,27 +46,93 @@ QString sqlQuote(const QString& value) {
   return QLatin1Char('\'') + v + QLatin1Char('\'');
 }
 
-bool isReadStatement(const QString& sql) {
-  QString s = sql.trimmed();
-  // Skip leading comments and brackets.
+// Skips blanks and comments from `i`; notes a versioned comment.
+static qsizetype skipBlank(const QString& s, qsizetype i, bool* versioned) {
   for (;;) {
-    if (s.startsWith(QLatin1Char('('))) s = s.mid(1).trimmed();
-    else if (s.startsWith(QStringLiteral("--")) || s.startsWith(QLatin1Char('#'))) {
-      const qsizetype nl = s.indexOf(QLatin1Char('\n'));
-      s = nl < 0 ? QString() : s.mid(nl + 1).trimmed();
-    } else if (s.startsWith(QStringLiteral("/*"))) {
-      const qsizetype end = s.indexOf(QStringLiteral("*/"));
-      s = end < 0 ? QString() : s.mid(end + 2).trimmed();
-    } else break;
+    while (i < s.size() && s[i].isSpace()) ++i;
+    if (s.mid(i, 2) == QLatin1String("--") || (i < s.size() && s[i] == QLatin1Char('#'))) {
+      const qsizetype nl = s.indexOf(QLatin1Char('\n'), i);
+      i = nl < 0 ? s.size() : nl + 1;
+    } else if (s.mid(i, 2) == QLatin1String("/*")) {
+      if (s.mid(i, 3) == QLatin1String("/*!") || s.mid(i, 4) == QLatin1String("/*M!")) *versioned = true;
+      const qsizetype end = s.indexOf(QStringLiteral("*/"), i + 2);
+      i = end < 0 ? s.size() : end + 2;
+    } else {
+      return i;
+    }
   }
-  const QString head = s.section(QRegularExpression(QStringLiteral("\\s")), 0, 0).toUpper();
-  if (head == QLatin1String("SELECT")) {
-    const QString up = s.toUpper();
-    return !up.contains(QStringLiteral(" INTO ")) && !up.contains(QStringLiteral("FOR UPDATE")) &&
-           !up.contains(QStringLiteral("LOCK IN SHARE MODE"));
+}
+
+// The text with literals and comments blanked out, so keywords are judged on code only.
+static QString codeOnly(const QString& s, bool* several, bool* versioned) {
+  QString out;
+  out.reserve(s.size());
+  qsizetype i = 0;
+  while (i < s.size()) {
+    const QChar c = s[i];
+    if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
+      const QChar q = c;
+      out += QLatin1Char(' ');
+      ++i;
+      while (i < s.size()) {
+        if (s[i] == QLatin1Char('\\') && q != QLatin1Char('`')) {
+          i += 2;
+          continue;
+        }
+        if (s[i] == q) {
+          if (i + 1 < s.size() && s[i + 1] == q) {
+            i += 2;
+            continue;
+          }
+          ++i;
+          break;
+        }
+        ++i;
+      }
+      out += QLatin1Char(' ');
+      continue;
+    }
+    if (s.mid(i, 2) == QLatin1String("--") || c == QLatin1Char('#') || s.mid(i, 2) == QLatin1String("/*")) {
+      const qsizetype next = skipBlank(s, i, versioned);
+      out += QLatin1Char(' ');
+      i = std::max(next, i + 1);
+      continue;
+    }
+    if (c == QLatin1Char(';')) {
+      if (skipBlank(s, i + 1, versioned) < s.size()) *several = true;
+      out += QLatin1Char(' ');
+      ++i;
+      continue;
+    }
+    out += c;
+    ++i;
   }
-  return head == QLatin1String("SHOW") || head == QLatin1String("DESC") || head == QLatin1String("DESCRIBE") ||
-         head == QLatin1String("EXPLAIN") || head == QLatin1String("WITH");
+  return out;
+}
+
+Statement classify(const QString& sql) {
+  Statement st;
+  const QString code = codeOnly(sql, &st.several, &st.versioned).toUpper();
+  const qsizetype start = skipBlank(code, 0, &st.versioned);
+  qsizetype end = start;
+  while (end < code.size() && (code[end].isLetter() || code[end] == QLatin1Char('_'))) ++end;
+  st.keyword = code.mid(start, end - start);
+  const QString rest = QLatin1Char(' ') + code.mid(end).simplified() + QLatin1Char(' ');
+  const bool locks = rest.contains(QStringLiteral(" INTO ")) || rest.contains(QStringLiteral(" FOR UPDATE ")) ||
+                     rest.contains(QStringLiteral(" LOCK IN SHARE MODE "));
+  if (st.keyword == QLatin1String("SELECT") || st.keyword == QLatin1String("WITH")) st.kind = locks ? Statement::Other : Statement::Read;
+  else if (st.keyword == QLatin1String("SHOW") || st.keyword == QLatin1String("DESC") || st.keyword == QLatin1String("DESCRIBE"))
+    st.kind = Statement::Read;
+  else if (st.keyword == QLatin1String("EXPLAIN")) st.kind = rest.startsWith(QStringLiteral(" ANALYZE ")) ? Statement::Other : Statement::Read;
+  else if (st.keyword == QLatin1String("INSERT") || st.keyword == QLatin1String("REPLACE")) st.kind = Statement::Insert;
+  else if (st.keyword == QLatin1String("UPDATE")) st.kind = Statement::Update;
+  else if (st.keyword == QLatin1String("DELETE")) st.kind = Statement::Delete;
+  return st;
+}
+
+bool isReadStatement(const QString& sql) {
+  const Statement st = classify(sql);
+  return st.kind == Statement::Read && !st.several && !st.versioned;
 }
 
 }  // namespace db
