@@ -52,12 +52,8 @@ Catalogue& catalogue() {
 bool faturaTableExists() {
   Catalogue& c = catalogue();
   if (c.database != mydata || c.hasFatura < 0) {
-    db::Query q(QStringLiteral("Query1"));
-    q.setSql(QStringLiteral("SELECT COUNT(*) N FROM information_schema.TABLES WHERE TABLE_SCHEMA = :s AND TABLE_NAME = 'FATURA'"));
-    q.bind(QStringLiteral("s"), mydata);
-    q.exec();
     c.database = mydata;
-    c.hasFatura = q.value(QStringLiteral("N")).toInt() > 0 ? 1 : 0;
+    c.hasFatura = db::tables().contains(QStringLiteral("FATURA")) ? 1 : 0;
   }
   return c.hasFatura == 1;
 }

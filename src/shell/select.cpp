@@ -20,34 +20,6 @@
 namespace {
 const char* kPlaceholder = "Aktarmak istesiginiz Tabloyu Secin";
 const QString kNoFull = QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz.(TamYetki)");
-
-
-QStringList presentTables() {
-  db::Query q(QStringLiteral("Query3"),
-              QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE()"));
-  q.exec();
-  QStringList out;
-  for (const QSqlRecord& r : q.rows()) out << r.value(0).toString().toUpper();
-  return out;
-}
-
-// Stored columns of a table in its order (generated second names excluded).
-QStringList storedColumns(const QString& table) {
-  db::Query q(QStringLiteral("Query3"));
-  q.setSql(QStringLiteral("SELECT COLUMN_NAME, EXTRA FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() "
-                          "AND TABLE_NAME = :t ORDER BY ORDINAL_POSITION"));
-  q.bind(QStringLiteral("t"), table);
-  q.exec();
-  QStringList out;
-  for (const QSqlRecord& r : q.rows()) {
-    const QString extra = r.value(1).toString().toUpper();
-    if (extra.contains(QStringLiteral("GENERATED")) || extra.contains(QStringLiteral("VIRTUAL")) ||
-        extra.contains(QStringLiteral("STORED")))
-      continue;
-    out << r.value(0).toString();
-  }
-  return out;
-}
 }  // namespace
 
 Tfrm_select::Tfrm_select(QWidget* parent, bool unscreened) : QDialog(parent), unscreened_(unscreened) {
@@ -363,7 +335,7 @@ void Tfrm_select::Bakim(int command) {
     }
     // Rows with an empty company code belong to no company; the others act in this one.
     const bool scoped = command != 3;
-    const QStringList present = presentTables();
+    const QStringList present = db::tables();
     auto where = [&](const Repair& r) {
       return QStringLiteral("(%1)").arg(QString::fromUtf8(r.where)) + (scoped ? QStringLiteral(" AND SIRKETKODU = :sirket") : QString());
     };
@@ -426,7 +398,7 @@ void Tfrm_select::Aktar(const QString& table) {
     QString error;
     if (!sheet::read(path, &book, &error)) throw std::runtime_error(error.toStdString());
     // The header row must name the table's stored columns in order.
-    const QStringList columns = storedColumns(t);
+    const QStringList columns = db::storedColumns(t);
     const std::vector<QVariant> header = book.rows.empty() ? std::vector<QVariant>{} : book.rows.front();
     for (int c = 0; c < columns.size(); ++c) {
       const QString got = size_t(c) < header.size() ? header[size_t(c)].toString().trimmed() : QString();
@@ -500,7 +472,7 @@ void Tfrm_select::Aktar(const QString& table) {
 void Tfrm_select::Ornek(const QString& table) {
   ui::runHandler([&] {
     const QString t = table.toUpper();
-    const QStringList columns = storedColumns(t);
+    const QStringList columns = db::storedColumns(t);
     if (columns.isEmpty()) throw std::runtime_error(QStringLiteral("%1 tablosu bulunamadı.").arg(t).toStdString());
     db::Query q(QStringLiteral("Query3"), QStringLiteral("select %1 from %2 LIMIT 1 ").arg(columns.join(QLatin1Char(',')), t));
     q.exec();

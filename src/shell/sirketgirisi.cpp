@@ -238,11 +238,7 @@ void Tfrm_sirketgirisi::kaydet() {
 }
 
 QStringList Tfrm_sirketgirisi::companyTables() const {
-  db::Query q(QStringLiteral("qry_uyari"),
-              QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE()"));
-  q.exec();
-  QStringList present;
-  for (const QSqlRecord& r : q.rows()) present << r.value(0).toString().toUpper();
+  const QStringList present = db::tables();
   QStringList out;
   for (const QString& t : kCompanyTables)
     if (present.contains(t)) out << t;

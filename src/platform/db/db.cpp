@@ -325,4 +325,31 @@ double nextRecordNo(const QString& schema, const QString& table) {
   return q.value(QStringLiteral("ID")).toDouble();
 }
 
+QStringList tables() {
+  Query q(QStringLiteral("catalogue"),
+          QStringLiteral("SELECT TABLE_NAME FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE()"));
+  q.exec();
+  QStringList out;
+  for (const QSqlRecord& r : q.rows()) out << r.value(0).toString().toUpper();
+  return out;
+}
+
+QStringList storedColumns(const QString& table, bool withAutoIncrement) {
+  Query q(QStringLiteral("catalogue"));
+  q.setSql(QStringLiteral("SELECT COLUMN_NAME, EXTRA FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() "
+                          "AND TABLE_NAME = :t ORDER BY ORDINAL_POSITION"));
+  q.bind(QStringLiteral("t"), table);
+  q.exec();
+  QStringList out;
+  for (const QSqlRecord& r : q.rows()) {
+    const QString extra = r.value(1).toString().toUpper();
+    if (extra.contains(QStringLiteral("GENERATED")) || extra.contains(QStringLiteral("VIRTUAL")) ||
+        extra.contains(QStringLiteral("STORED")))
+      continue;
+    if (!withAutoIncrement && extra.contains(QStringLiteral("AUTO_INCREMENT"))) continue;
+    out << r.value(0).toString();
+  }
+  return out;
+}
+
 }  // namespace db

@@ -154,6 +154,13 @@ qlonglong lastInsertKey();
 // The table's next auto-increment value from the catalogue: shown as a hint only.
 double nextRecordNo(const QString& schema, const QString& table);
 
+// --- Catalogue of the current database ---
+// Names of its tables, upper case.
+QStringList tables();
+// A table's stored columns in their order: generated columns left out, and the
+// auto-increment key too unless `withAutoIncrement`.
+QStringList storedColumns(const QString& table, bool withAutoIncrement = true);
+
 // --- SQL text ---
 // The system's own literal: apostrophes become backquotes; an empty text gives Null;
 // otherwise trimmed of blanks and control characters and quoted. Safe for MariaDB: a

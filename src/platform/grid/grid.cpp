@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSet>
 #include <QSettings>
 #include <QSqlField>
 #include <QStyledItemDelegate>
@@ -100,7 +101,7 @@ class GridModel : public QAbstractTableModel {
   QString table, keyField;
   std::map<QString, QVariant> scope;
   bool readOnly = false;
-  std::map<QString, QMetaType> writable;  // column -> type, filled on first post
+  QSet<QString> writable;  // upper-case stored columns, filled on first post
 
   void setColumns(std::vector<Column> c) {
     beginResetModel();
@@ -270,22 +271,11 @@ class GridModel : public QAbstractTableModel {
   }
 
   void loadWritable() {
-    if (!writable.empty()) return;
-    db::Query q(QStringLiteral("grid"));
-    q.setSql(QStringLiteral("SELECT COLUMN_NAME, EXTRA FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() "
-                            "AND TABLE_NAME = :t"));
-    q.bind(QStringLiteral("t"), table);
-    q.exec();
-    for (const QSqlRecord& r : q.rows()) {
-      const QString extra = r.value(1).toString().toUpper();
-      if (extra.contains(QStringLiteral("GENERATED")) || extra.contains(QStringLiteral("VIRTUAL")) ||
-          extra.contains(QStringLiteral("STORED")) || extra.contains(QStringLiteral("AUTO_INCREMENT")))
-        continue;
-      writable[r.value(0).toString().toUpper()] = QMetaType();
-    }
+    if (!writable.isEmpty()) return;
+    for (const QString& f : db::storedColumns(table, false)) writable.insert(f.toUpper());
   }
   bool isWritable(const QString& f) const {
-    return writable.count(f.toUpper()) && f.compare(keyField, Qt::CaseInsensitive) != 0;
+    return writable.contains(f.toUpper()) && f.compare(keyField, Qt::CaseInsensitive) != 0;
   }
 };
 
