@@ -275,7 +275,7 @@ void Tfrm_kullanici::kaydet() {
     w.bind(QStringLiteral("AKTIF"), edt_aktif->currentText());
     w.exec();
     if (yeni) {
-      key = db::lastInsertKey();
+      key = w.lastInsertId().toLongLong();
       login::hakTanimla(kod, login::SIRKET, tam ? login::HakTuru::Yetkili : login::HakTuru::Yetkisiz);
     }
   });

@@ -351,7 +351,7 @@ void Kasadan(Tfrm_menu& w) {
       k.bind(QStringLiteral("gider"), borclu ? 0.0 : *tutar);
       k.exec();
       // The account row points at the cash row's real key.
-      ledgerRow(r, d, *tutar, borclu, false, db::lastInsertKey());
+      ledgerRow(r, d, *tutar, borclu, false, k.lastInsertId().toLongLong());
       login::bakiyeguncelle(r.value(QStringLiteral("CARIKOD")).toString());
       login::kasaguncelle(QStringLiteral("100.00.001"));
     });
@@ -407,7 +407,7 @@ void Bankadan(Tfrm_menu& w) {
       k.bind(QStringLiteral("giris"), borclu ? *tutar : 0.0);
       k.bind(QStringLiteral("cikis"), borclu ? 0.0 : *tutar);
       k.exec();
-      ledgerRow(r, d, *tutar, borclu, true, db::lastInsertKey());
+      ledgerRow(r, d, *tutar, borclu, true, k.lastInsertId().toLongLong());
       login::bankaguncelle(kodu);
       login::bakiyeguncelle(r.value(QStringLiteral("CARIKOD")).toString());
     });

@@ -335,7 +335,7 @@ void Tfrm_notlar::KopyasiniOlusturClick() {
     q.setSql(QStringLiteral("INSERT INTO ACIKLAMALAR (%1) SELECT %1 FROM ACIKLAMALAR WHERE KAYITNO = :k").arg(columns));
     q.bind(QStringLiteral("k"), key);
     q.exec();
-    const qlonglong copy = db::lastInsertKey();
+    const qlonglong copy = q.lastInsertId().toLongLong();
     list(lastSql_, lastBinds_);  // the copy shows beside the original
     for (int r : cxGrid1->shownRows())
       if (cxGrid1->value(QStringLiteral("KAYITNO"), r).toLongLong() == copy) cxGrid1->setCurrentRow(r);

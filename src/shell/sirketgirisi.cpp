@@ -221,7 +221,7 @@ void Tfrm_sirketgirisi::kaydet() {
     for (auto& [e, col] : fields_)
       if (yeni || col != QLatin1String("SIRKETKODU")) w.bind(col, e->text());
     w.exec();
-    if (yeni) key = db::lastInsertKey();
+    if (yeni) key = w.lastInsertId().toLongLong();
     if (grant) login::hakTanimla(login::kul_kod.toDouble(), kod, login::HakTuru::Yetkili);
   });
   durum_ = Durum::Gozat;

@@ -228,8 +228,9 @@ TEST_F(DbLayer, NextRecordNumberIsAHintAndLastInsertKeyIsTheTruth) {
   const double b = db::nextRecordNo(support::databaseName(), QStringLiteral("FIRMALAR"));
   EXPECT_EQ(a, b);
   sql(QStringLiteral("INSERT INTO FIRMALAR (SIRKETKODU, CARIKOD) VALUES ('01','OTHER')"));  // another workstation
-  db::Query(QStringLiteral("Query1"), QStringLiteral("INSERT INTO FIRMALAR (SIRKETKODU, CARIKOD) VALUES ('01','MINE')")).exec();
-  const qlonglong key = db::lastInsertKey();
+  db::Query mine(QStringLiteral("Query1"), QStringLiteral("INSERT INTO FIRMALAR (SIRKETKODU, CARIKOD) VALUES ('01','MINE')"));
+  mine.exec();
+  const qlonglong key = mine.lastInsertId().toLongLong();
   EXPECT_NE(double(key), a);
   EXPECT_EQ(scalar(QStringLiteral("SELECT CARIKOD FROM FIRMALAR WHERE KAYITNO=%1").arg(key)).toString(), QStringLiteral("MINE"));
 }

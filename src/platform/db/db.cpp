@@ -312,12 +312,6 @@ void runDocument(const std::function<void()>& fn) {
   }
 }
 
-qlonglong lastInsertKey() {
-  Query q(QStringLiteral("Query1"), QStringLiteral("SELECT LAST_INSERT_ID() ID"));
-  q.exec();
-  return q.value(QStringLiteral("ID")).toLongLong();
-}
-
 double nextRecordNo(const QString& schema, const QString& table) {
   Query q(QStringLiteral("Query1"));
   q.exec(QStringLiteral("SELECT AUTO_INCREMENT ID FROM information_schema.TABLES WHERE TABLE_SCHEMA = ") +

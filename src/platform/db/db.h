@@ -116,6 +116,7 @@ class Query {
   QString text(const QString& column, int i = 0) const { return value(column, i).toString(); }
   QSqlRecord fields() const { return fields_; }
   int affectedRows() const { return affected_; }
+  // The key this statement's insert received (the first, for a multi-row insert).
   QVariant lastInsertId() const { return lastId_; }
 
  private:
@@ -147,9 +148,6 @@ class Transaction {
 // Runs a save as one transaction; on a deadlock (1213) anywhere, including the commit, the
 // whole function runs again, at most 3 times in all. `fn` must not ask the user anything.
 void runDocument(const std::function<void()>& fn);
-
-// The key the last insert on this connection received.
-qlonglong lastInsertKey();
 
 // The table's next auto-increment value from the catalogue: shown as a hint only.
 double nextRecordNo(const QString& schema, const QString& table);

@@ -650,7 +650,7 @@ void DBGrid::post() {
       }
       for (const auto& [p, v] : values) q.bind(p, v);
       q.exec();
-      if (r.st == GridModel::RowState::New) newKeys.emplace_back(int(i), db::lastInsertKey());
+      if (r.st == GridModel::RowState::New) newKeys.emplace_back(int(i), q.lastInsertId().toLongLong());
     }
   });
   for (const auto& [i, key] : newKeys) model_->rows[size_t(i)].rec.setValue(model_->keyField, key);
