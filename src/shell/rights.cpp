@@ -23,26 +23,29 @@ db::Query& scratch() {
   static db::Query q(QStringLiteral("Query1"));
   return q;
 }
+
+// The user's rights row for a module in the current company (the first, should there be
+// several); empty when there is none.
+QSqlRecord rightsRow(db::Query& q, const QString& modul) {
+  if (noUser()) return {};
+  q.setSql(QStringLiteral("select * from KULLANICILAR where 1=1 and KULLANICI_KODU = :kod and MODULADI = :modul "
+                          "and SIRKETKODU = :sirket order by KAYITNO"));
+  q.bind(QStringLiteral("kod"), userCode());
+  q.bind(QStringLiteral("modul"), db::sqlTextValue(modul));
+  q.bind(QStringLiteral("sirket"), db::sqlTextValue(SIRKET));
+  q.exec();
+  return q.isEmpty() ? QSqlRecord() : q.row(0);
+}
 }  // namespace
 
 void yetkibul(const QString& modul, const QString& yetki) {
   gy_modul = modul;
   gy_yetki = yetki;
   gy_durumu = QStringLiteral("H");
-  if (noUser()) return;
-  db::Query& q = scratch();
-  q.setSql(QStringLiteral("select * from KULLANICILAR where 1=1  and KULLANICI_KODU = :kod and MODULADI = :modul "
-                          "and SIRKETKODU = :sirket order by KAYITNO"));
-  q.bind(QStringLiteral("kod"), userCode());
-  q.bind(QStringLiteral("modul"), modul);
-  q.bind(QStringLiteral("sirket"), SIRKET);
-  q.exec();
-  if (!q.isEmpty()) {
-    const QSqlRecord& r = q.row(0);
-    const int i = r.indexOf(yetki);  // case-insensitive; an unknown column finds nothing
-    if (i >= 0 && !r.value(i).toString().isEmpty()) gy_durumu = r.value(i).toString();
-  }
-  q.close();
+  const QSqlRecord r = rightsRow(scratch(), modul);
+  scratch().close();
+  const int i = r.indexOf(yetki);  // case-insensitive; an unknown column finds nothing
+  if (i >= 0 && !r.value(i).toString().isEmpty()) gy_durumu = r.value(i).toString();
 }
 
 bool yetkiVar(const QString& modul, const QString& yetki) {
@@ -53,18 +56,8 @@ bool yetkiVar(const QString& modul, const QString& yetki) {
 }
 
 bool ekranGirisiVar(const QString& modul, bool showRefusal) {
-  QString value;
-  if (!noUser()) {
-    db::Query& q = scratch();
-    q.setSql(QStringLiteral("select FORMGIRISI from KULLANICILAR where KULLANICI_KODU = :kod and MODULADI = :modul "
-                            "and SIRKETKODU = :sirket order by KAYITNO"));
-    q.bind(QStringLiteral("kod"), userCode());
-    q.bind(QStringLiteral("modul"), modul);
-    q.bind(QStringLiteral("sirket"), SIRKET);
-    q.exec();
-    value = q.text(QStringLiteral("FORMGIRISI"));
-    q.close();
-  }
+  const QString value = rightsRow(scratch(), modul).value(QStringLiteral("FORMGIRISI")).toString();
+  scratch().close();
   if (!value.isEmpty() && value != QLatin1String("H")) return true;
   if (showRefusal) ui::Dialogs::message(QStringLiteral("Bu Ekrana Girmeye Yetkili Değilsiniz.(") + modul + QStringLiteral(")"));
   return false;
@@ -72,16 +65,8 @@ bool ekranGirisiVar(const QString& modul, bool showRefusal) {
 
 void Yetkiler::load(const QString& modul) {
   *this = Yetkiler{};
-  if (noUser()) return;
-  db::Query& q = DM1->qry_kullanicilar;
-  q.setSql(QStringLiteral("select * from KULLANICILAR where 1=1 and KULLANICI_KODU = :kod and MODULADI = :modul "
-                          "and SIRKETKODU = :sirket order by KAYITNO"));
-  q.bind(QStringLiteral("kod"), userCode());
-  q.bind(QStringLiteral("modul"), db::sqlTextValue(modul));
-  q.bind(QStringLiteral("sirket"), db::sqlTextValue(SIRKET));
-  q.exec();
-  if (q.isEmpty()) return;
-  const QSqlRecord& r = q.row(0);
+  const QSqlRecord r = rightsRow(DM1->qry_kullanicilar, modul);
+  if (r.isEmpty()) return;
   auto v = [&](const char* column) { return r.value(QString::fromLatin1(column)).toString(); };
   yetki_post = v("KAYIT");
   yetki_insert = v("YENIKAYIT");
