@@ -33,6 +33,16 @@ QString fit(const QString& text, int width) {
   // A null text binds as NULL; an empty one (made from a non-null pointer) as ''.
   return r.isNull() ? QString::fromUtf16(u"", 0) : r;
 }
+void excelAktar(const std::function<void(int& row)>& body) {
+  int row = 0;
+  try {
+    db::runDocument([&] { body(row); });
+  } catch (const db::Error& e) {
+    if (e.suppressed) throw;
+    throw db::Error(e.component, QStringLiteral("Excel satırı %1: %2").arg(row).arg(e.text), e.nativeCode);
+  }
+}
+
 }  // namespace Utils
 
 QString DateForMySql(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }

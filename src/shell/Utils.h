@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <utility>
 
 namespace Utils {
@@ -18,6 +19,9 @@ std::pair<QDate, QDate> isoWeek(const QDate& date);
 // Monday and Sunday of ISO week `week` of ISO year `year`; invalid dates when that year has
 // no such week.
 std::pair<QDate, QDate> isoWeek(int year, int week);
+// Runs a spreadsheet import as one document: nothing is kept unless every row is written.
+// `body` sets its `row` argument to the sheet row it writes, so an error names that row.
+void excelAktar(const std::function<void(int& row)>& body);
 }  // namespace Utils
 
 // "yyyy-mm-dd" for statements.

@@ -4,6 +4,7 @@
 #include "sheet/sheet.h"
 #include "shell/dm.h"
 #include "shell/farkliolan.h"
+#include "shell/Utils.h"
 #include "shell/session.h"
 #include "shell/sirket_ara.h"
 #include "ui/dialogs.h"
@@ -236,29 +237,23 @@ void Tfrm_formparametreleri::ExceldenGeriYukleClick() {
     struct RestoreCursor {
       ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
     } restore;
-    int failedRow = 0;
-    try {
-      db::runDocument([&] {
-        db::Query del(QStringLiteral("qry_formparemetreleri"), QStringLiteral("delete  from FORMPAREMETRELERI  "));
-        del.exec();
-        db::Query ins(QStringLiteral("qry_formparemetreleri"));
-        for (const Row& r : rows) {
-          failedRow = r.sheetRow;
-          ins.setSql(QStringLiteral("INSERT INTO FORMPAREMETRELERI (KULLANICIKODU, SIRKETKODU, FORMADI, PARAMETREADI, "
-                                    "PARAMETREDEGERI) VALUES (:a, :b, :c, :d, :e)"));
-          ins.bind(QStringLiteral("a"), r.cells[0]);
-          ins.bind(QStringLiteral("b"), r.cells[1]);
-          ins.bind(QStringLiteral("c"), r.cells[2]);
-          ins.bind(QStringLiteral("d"), r.cells[3]);
-          ins.bind(QStringLiteral("e"), r.cells[4]);
-          ins.exec();
-          ui::keepPainting();
-        }
-      });
-    } catch (const db::Error& e) {
-      if (e.suppressed) throw;
-      throw db::Error(e.component, QStringLiteral("Excel satırı %1: %2").arg(failedRow).arg(e.text), e.nativeCode);
-    }
+    Utils::excelAktar([&](int& failedRow) {
+      db::Query del(QStringLiteral("qry_formparemetreleri"), QStringLiteral("delete  from FORMPAREMETRELERI  "));
+      del.exec();
+      db::Query ins(QStringLiteral("qry_formparemetreleri"));
+      for (const Row& r : rows) {
+        failedRow = r.sheetRow;
+        ins.setSql(QStringLiteral("INSERT INTO FORMPAREMETRELERI (KULLANICIKODU, SIRKETKODU, FORMADI, PARAMETREADI, "
+                                  "PARAMETREDEGERI) VALUES (:a, :b, :c, :d, :e)"));
+        ins.bind(QStringLiteral("a"), r.cells[0]);
+        ins.bind(QStringLiteral("b"), r.cells[1]);
+        ins.bind(QStringLiteral("c"), r.cells[2]);
+        ins.bind(QStringLiteral("d"), r.cells[3]);
+        ins.bind(QStringLiteral("e"), r.cells[4]);
+        ins.exec();
+        ui::keepPainting();
+      }
+    });
     listele(ComboBox1->currentText().isEmpty());
     ui::Dialogs::message(QStringLiteral("Form Parametrelerine Excel den Veri Alma İşlemi Başarı ile Tamamlandı"));
   });

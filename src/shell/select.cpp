@@ -2,6 +2,7 @@
 
 #include "db/db.h"
 #include "sheet/sheet.h"
+#include "shell/Utils.h"
 #include "shell/session.h"
 #include "sys/sys.h"
 #include "ui/dialogs.h"
@@ -437,30 +438,24 @@ void Tfrm_select::Aktar(const QString& table) {
         QGuiApplication::restoreOverrideCursor();
       }
     } restore{ProgressBar1};
-    int failedRow = 0;
-    try {
-      db::runDocument([&] {
-        db::Query ins(QStringLiteral("Query3"));
-        QStringList names = columns.mid(1), params;  // the key column is left to the server
-        for (int c = 0; c < names.size(); ++c) params << QStringLiteral(":c%1").arg(c);
-        for (const Line& line : lines) {
-          failedRow = line.sheetRow;
-          ins.setSql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(t, names.join(QLatin1Char(',')), params.join(QLatin1Char(','))));
-          for (int c = 0; c < names.size(); ++c) {
-            QVariant v = cell(*line.cells, size_t(c + 1));
-            if (names[c].compare(QStringLiteral("SIRKETKODU"), Qt::CaseInsensitive) == 0) v = login::SIRKET;
-            if (cari && names[c].compare(QStringLiteral("KAYITTARIHI"), Qt::CaseInsensitive) == 0) v = QDate::currentDate();
-            ins.bind(QStringLiteral("c%1").arg(c), v);
-          }
-          ins.exec();
-          ProgressBar1->setValue(line.sheetRow);
-          ui::keepPainting();
+    Utils::excelAktar([&](int& failedRow) {
+      db::Query ins(QStringLiteral("Query3"));
+      QStringList names = columns.mid(1), params;  // the key column is left to the server
+      for (int c = 0; c < names.size(); ++c) params << QStringLiteral(":c%1").arg(c);
+      for (const Line& line : lines) {
+        failedRow = line.sheetRow;
+        ins.setSql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(t, names.join(QLatin1Char(',')), params.join(QLatin1Char(','))));
+        for (int c = 0; c < names.size(); ++c) {
+          QVariant v = cell(*line.cells, size_t(c + 1));
+          if (names[c].compare(QStringLiteral("SIRKETKODU"), Qt::CaseInsensitive) == 0) v = login::SIRKET;
+          if (cari && names[c].compare(QStringLiteral("KAYITTARIHI"), Qt::CaseInsensitive) == 0) v = QDate::currentDate();
+          ins.bind(QStringLiteral("c%1").arg(c), v);
         }
-      });
-    } catch (const db::Error& e) {
-      if (e.suppressed) throw;
-      throw db::Error(e.component, QStringLiteral("Excel satırı %1: %2").arg(failedRow).arg(e.text), e.nativeCode);
-    }
+        ins.exec();
+        ProgressBar1->setValue(line.sheetRow);
+        ui::keepPainting();
+      }
+    });
     QString msg = QString::number(lines.size()) + (cari   ? QStringLiteral(" Adet Cari Kartı Excelden Başarı ile Aktarıldı")
                                                    : stok ? QStringLiteral(" Adet Stok Kartı Excelden Başarı ile Aktarıldı")
                                                           : QStringLiteral(" Adet Kayıt Excelden Başarı ile Aktarıldı"));
