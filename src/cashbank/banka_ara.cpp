@@ -32,12 +32,6 @@ void Tfrm_banka_ara::applySearch(const QString& text) {
 
 namespace cashbank {
 void registerWindows() {
-  registry::registerPicker(QStringLiteral("banka_ara"), [](QWidget* owner, const registry::OpenArgs&) {
-    Tfrm_banka_ara p(owner);
-    registry::PickResult r;
-    r.value = p.dosya_ara_modal();
-    r.row = p.current();
-    return r;
-  });
+  registry::registerPicker(QStringLiteral("banka_ara"), runPicker<Tfrm_banka_ara>);
 }
 }  // namespace cashbank

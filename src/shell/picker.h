@@ -4,6 +4,7 @@
 #pragma once
 #include "db/db.h"
 #include "grid/grid.h"
+#include "shell/registry.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -44,3 +45,14 @@ class PickerWindow : public QDialog {
   void runSearch(const QString& text);
   bool ready_ = false;
 };
+
+// A picker window as the registry opens it: modal, under the opener's caption when it gives one.
+template <class Picker>
+registry::PickResult runPicker(QWidget* owner, const registry::OpenArgs& args) {
+  Picker p(owner);
+  if (!args.title.isEmpty()) p.setWindowTitle(args.title);
+  registry::PickResult r;
+  r.value = p.dosya_ara_modal();
+  r.row = p.current();
+  return r;
+}

@@ -23,15 +23,6 @@
 
 namespace shell {
 namespace {
-template <class Picker>
-registry::PickResult runPicker(QWidget* owner, const registry::OpenArgs& args) {
-  Picker p(owner);
-  if (!args.title.isEmpty()) p.setWindowTitle(args.title);
-  registry::PickResult r;
-  r.value = p.dosya_ara_modal();
-  r.row = p.current();
-  return r;
-}
 template <class Window>
 void modal(QWidget* owner, const registry::OpenArgs&) {
   Window w(owner);
