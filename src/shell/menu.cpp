@@ -162,12 +162,9 @@ Tfrm_menu::Tfrm_menu(QWidget* parent) : QMainWindow(parent) {
       raise();
       activateWindow();
     });
-    trayTimer_ = new QTimer(this);
-    trayTimer_->setInterval(200);
-    // Four frames, all the same picture: the icon "animates" without changing.
-    connect(trayTimer_, &QTimer::timeout, this, [this] { trayFrame_ = (trayFrame_ + 1) % 4; });
+    // The tray "animation" cycles frames that are all the same picture, so the icon is
+    // simply shown: no timer waking five times a second for nothing.
     TrayIcon1->show();
-    trayTimer_->start();
   }
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -112,7 +112,5 @@ class Tfrm_menu : public QMainWindow {
   bool shown_ = false;
   bool activating_ = false;
   bool closeWithoutQuestion_ = false;
-  int trayFrame_ = 0;
-  QTimer* trayTimer_ = nullptr;
   std::map<QString, QAction*> actions_;
 };
