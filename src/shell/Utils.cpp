@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -34,6 +36,10 @@ QString fit(const QString& text, int width) {
   return r.isNull() ? QString::fromUtf16(u"", 0) : r;
 }
 void excelAktar(const std::function<void(int& row)>& body) {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  struct RestoreCursor {
+    ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+  } restore;
   int row = 0;
   try {
     db::runDocument([&] { body(row); });

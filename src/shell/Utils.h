@@ -19,7 +19,7 @@ std::pair<QDate, QDate> isoWeek(const QDate& date);
 // Monday and Sunday of ISO week `week` of ISO year `year`; invalid dates when that year has
 // no such week.
 std::pair<QDate, QDate> isoWeek(int year, int week);
-// Runs a spreadsheet import as one document: nothing is kept unless every row is written.
+// Runs a spreadsheet import as one document under the wait cursor: nothing is kept unless every row is written.
 // `body` sets its `row` argument to the sheet row it writes, so an error names that row.
 void excelAktar(const std::function<void(int& row)>& body);
 }  // namespace Utils

@@ -13,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -233,10 +232,6 @@ void Tfrm_formparametreleri::ExceldenGeriYukleClick() {
       ui::Dialogs::message(QStringLiteral("Dosyada aktarılacak satır bulunamadı."));
       return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-      ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
-    } restore;
     Utils::excelAktar([&](int& failedRow) {
       db::Query del(QStringLiteral("qry_formparemetreleri"), QStringLiteral("delete  from FORMPAREMETRELERI  "));
       del.exec();

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRegularExpression>
@@ -430,14 +429,10 @@ void Tfrm_select::Aktar(const QString& table) {
     }
     ProgressBar1->setRange(0, last);
     ProgressBar1->show();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Restore {
+    struct HideBar {
       QProgressBar* bar;
-      ~Restore() {
-        bar->hide();
-        QGuiApplication::restoreOverrideCursor();
-      }
-    } restore{ProgressBar1};
+      ~HideBar() { bar->hide(); }
+    } hideBar{ProgressBar1};
     Utils::excelAktar([&](int& failedRow) {
       db::Query ins(QStringLiteral("Query3"));
       QStringList names = columns.mid(1), params;  // the key column is left to the server
