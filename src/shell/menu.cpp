@@ -546,16 +546,17 @@ void Tfrm_menu::TumHatirlatmalariKapat() {
 
 void Tfrm_menu::MesajKontrol() {
   ui::runHandler([this] {
+    // Already announced: nothing to ask the server.
+    for (int i = 0; i < ListBox1->count(); ++i)
+      if (ListBox1->item(i)->text().contains(QStringLiteral("Mesajınız"))) return;
     // Messages are per user: no company condition.
     db::Query q(QStringLiteral("qry_mesaj"));
-    q.setSql(QStringLiteral("select  KAYITNO from MESAJLAR where 1=1  and ALICIKODU = :kod and OKUNDUMU = :h ORDER BY 1 "));
+    q.setSql(QStringLiteral("select COUNT(*) N from MESAJLAR where 1=1  and ALICIKODU = :kod and OKUNDUMU = :h"));
     q.bind(QStringLiteral("kod"), db::sqlTextValue(login::kul_kod));
     q.bind(QStringLiteral("h"), QStringLiteral("H"));
     q.exec();
-    if (q.isEmpty()) return;
-    for (int i = 0; i < ListBox1->count(); ++i)
-      if (ListBox1->item(i)->text().contains(QStringLiteral("Mesajınız"))) return;
-    ListBox1->addItem(QStringLiteral("Yeni Mesajınız Var (%1 Adet)").arg(q.rowCount()));
+    const int n = q.value(QStringLiteral("N")).toInt();
+    if (n > 0) ListBox1->addItem(QStringLiteral("Yeni Mesajınız Var (%1 Adet)").arg(n));
   });
 }
 
