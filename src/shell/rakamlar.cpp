@@ -45,6 +45,31 @@ Binds binds(const QDate& f, Period p) {
   return {{QStringLiteral("sirket"), db::sqlTextValue(login::SIRKET)}, {QStringLiteral("t1"), from}, {QStringLiteral("t2"), to}};
 }
 
+// The figure lines of one table in a single pass: each line is a conditional sum over its
+// own period, read from the span all the periods cover (a week can reach into the next year).
+struct Spans {
+  QStringList when;  // per line: "ISLEMTARIHI >= :aN and ISLEMTARIHI <= :bN"
+  Binds binds;  // also :sirket, and :t1/:t2 for the whole span
+};
+Spans spans(const QDate& f, const std::vector<Period>& periods) {
+  Spans s;
+  QDate first = f, last = f;
+  int i = 0;
+  for (Period p : periods) {
+    const auto [from, to] = range(f, p);
+    s.when << QStringLiteral("ISLEMTARIHI >= :a%1 and ISLEMTARIHI <= :b%1").arg(i);
+    s.binds[QStringLiteral("a%1").arg(i)] = from;
+    s.binds[QStringLiteral("b%1").arg(i)] = to;
+    first = std::min(first, from);
+    last = std::max(last, to);
+    ++i;
+  }
+  s.binds[QStringLiteral("sirket")] = db::sqlTextValue(login::SIRKET);
+  s.binds[QStringLiteral("t1")] = first;
+  s.binds[QStringLiteral("t2")] = last;
+  return s;
+}
+
 const QString kCollectionFilter = QStringLiteral(
     " and islemturu <> 'Police' and islemturu <> 'C.Hareket' and islemturu <> 'DEVİR' and islemturu <> 'VİRMAN'");
 }  // namespace
@@ -65,29 +90,45 @@ void hedefhesabi(Tfrm_menu& w) {
                                {"Yıllık Üretim Tutarı       : ", "POLİÇE", Period::Year},
                                {"Aylık Zeyil Tutarı       : ", "ZEYİL", Period::Month},
                                {"Yıllık Zeyil Tutarı        : ", "ZEYİL", Period::Year}};
-    for (const Line& l : production) {
-      db::Query q(QStringLiteral("qry_toplam"));
-      q.setSql(QStringLiteral("select sum(POLICETUTARI) tpolicetoplami from POLICE where 1=1  and sirketkodu = :sirket "
-                              "and kayitturu = :tur and ISLEMTARIHI >= :t1 and ISLEMTARIHI <= :t2"));
-      for (const auto& [k, v] : binds(f, l.period)) q.bind(k, v);
-      q.bind(QStringLiteral("tur"), QString::fromUtf8(l.kind));
-      q.exec();
-      w.ListBox3->addItem(QString::fromUtf8(l.label) + sum(q.value(QStringLiteral("tpolicetoplami")).toDouble()));
-    }
+    std::vector<Period> periods;
+    for (const Line& l : production) periods.push_back(l.period);
+    const Spans p = spans(f, periods);
+    QStringList sums;
+    for (int i = 0; i < p.when.size(); ++i)
+      sums << QStringLiteral("sum(case when kayitturu = :k%1 and %2 then POLICETUTARI end) s%1").arg(i).arg(p.when[i]);
+    db::Query q(QStringLiteral("qry_toplam"));
+    q.setSql(QStringLiteral("select %1 from POLICE where 1=1  and sirketkodu = :sirket and ISLEMTARIHI >= :t1 and ISLEMTARIHI <= :t2")
+                 .arg(sums.join(QStringLiteral(", "))));
+    for (const auto& [k, v] : p.binds) q.bind(k, v);
+    for (size_t i = 0; i < std::size(production); ++i) q.bind(QStringLiteral("k%1").arg(i), QString::fromUtf8(production[i].kind));
+    q.exec();
+    for (size_t i = 0; i < std::size(production); ++i)
+      w.ListBox3->addItem(QString::fromUtf8(production[i].label) + sum(q.value(QStringLiteral("s%1").arg(i)).toDouble()));
     w.ListBox3->addItem(QString());
     auto* head = new QListWidgetItem(QStringLiteral("Tahsılat Bilgisi"), w.ListBox3);
     head->setForeground(Qt::blue);
     const std::pair<const char*, Period> collections[] = {
         {"Günlük    ", Period::Day}, {"Haftalık   ", Period::Week}, {"Aylık        ", Period::Month}, {"Yıllık         ", Period::Year}};
-    for (auto [label, period] : collections) {
-      db::Query q(QStringLiteral("qry_toplam"));
-      q.setSql(QStringLiteral("select sum(BORC) tGIDER, sum(ALACAK) tGELIR, sum(ALACAK)-SUM(BORC) tBAKIYE from CARI_HAREKET "
-                              "where 1=1  and sirketkodu = :sirket and islemtarihi >= :t1 and islemtarihi <= :t2") + kCollectionFilter);
-      for (const auto& [k, v] : binds(f, period)) q.bind(k, v);
-      q.exec();
-      auto* item = new QListWidgetItem(QString::fromUtf8(label) + QStringLiteral("+") + sum(q.value(QStringLiteral("tGELIR")).toDouble()) +
-                                           QStringLiteral("  -") + sum(q.value(QStringLiteral("tGIDER")).toDouble()) +
-                                           QStringLiteral("  =") + sum(q.value(QStringLiteral("tBAKIYE")).toDouble()),
+    periods.clear();
+    for (const auto& [label, period] : collections) periods.push_back(period);
+    const Spans c = spans(f, periods);
+    sums.clear();
+    for (int i = 0; i < c.when.size(); ++i)
+      sums << QStringLiteral("sum(case when %2 then BORC end) g%1, sum(case when %2 then ALACAK end) c%1, "
+                             "sum(case when %2 then ALACAK end)-sum(case when %2 then BORC end) n%1")
+                  .arg(i)
+                  .arg(c.when[i]);
+    db::Query t(QStringLiteral("qry_toplam"));
+    t.setSql(QStringLiteral("select %1 from CARI_HAREKET where 1=1  and sirketkodu = :sirket and islemtarihi >= :t1 and "
+                            "islemtarihi <= :t2")
+                 .arg(sums.join(QStringLiteral(", "))) +
+             kCollectionFilter);
+    for (const auto& [k, v] : c.binds) t.bind(k, v);
+    t.exec();
+    for (size_t i = 0; i < std::size(collections); ++i) {
+      auto figure = [&](const char* column) { return sum(t.value(QString::fromLatin1(column) + QString::number(i)).toDouble()); };
+      auto* item = new QListWidgetItem(QString::fromUtf8(collections[i].first) + QStringLiteral("+") + figure("c") +
+                                           QStringLiteral("  -") + figure("g") + QStringLiteral("  =") + figure("n"),
                                        w.ListBox3);
       item->setForeground(Qt::black);
     }
