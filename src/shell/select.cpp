@@ -163,30 +163,25 @@ void Tfrm_select::Listele() {
       ui::Dialogs::message(QStringLiteral("Bu SQL kodda birden fazla işlem var. Tek tek çalıştırınız."));
       return;
     }
-    auto need = [this](const QString& flag) {
-      if (flag == QLatin1String("E")) return true;
-      ui::Dialogs::message(QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"));
-      return false;
-    };
     if (!unscreened_) {
       switch (st.kind) {
         case db::Statement::Read:
-          if (st.versioned && !need(yetki.yetki_tam)) return;
+          if (st.versioned && !yetki.izin(yetki.yetki_tam)) return;
           break;
         case db::Statement::Delete:
           ui::Dialogs::message(QStringLiteral("Bu SQL kod silme işlemi içeriyor. "));
-          if (!need(yetki.yetki_delete) || (st.versioned && !need(yetki.yetki_tam))) return;
+          if (!yetki.izin(yetki.yetki_delete) || (st.versioned && !yetki.izin(yetki.yetki_tam))) return;
           break;
         case db::Statement::Update:
-          if (!need(yetki.yetki_edit) || (st.versioned && !need(yetki.yetki_tam))) return;
+          if (!yetki.izin(yetki.yetki_edit) || (st.versioned && !yetki.izin(yetki.yetki_tam))) return;
           ui::Dialogs::message(QStringLiteral("Bu SQL kod değiştirme işlemi içeriyor. "));
           break;
         case db::Statement::Insert:
-          if (!need(yetki.yetki_insert) || (st.versioned && !need(yetki.yetki_tam))) return;
+          if (!yetki.izin(yetki.yetki_insert) || (st.versioned && !yetki.izin(yetki.yetki_tam))) return;
           ui::Dialogs::message(QStringLiteral("Bu SQL kod kayit ekleme işlemi içeriyor. "));
           break;
         case db::Statement::Other:
-          if (!need(yetki.yetki_tam)) return;
+          if (!yetki.izin(yetki.yetki_tam)) return;
           if (st.keyword == QLatin1String("DROP")) ui::Dialogs::message(QStringLiteral("Bu SQL kod tablo kaldırma işlemi içeriyor. "));
           if (st.keyword == QLatin1String("ALTER"))
             ui::Dialogs::message(QStringLiteral("Bu SQL kod tabloda alan özelliği değiştirme yada alan ekleme işlemi içeriyor. "));
@@ -247,10 +242,7 @@ void Tfrm_select::Sil() {
 
 void Tfrm_select::ExceleAktar() {
   ui::runHandler([this] {
-    if (yetki.yetki_vver != QLatin1String("E")) {
-      ui::Dialogs::message(QStringLiteral("Bu İşlem İçin Yetkili Değilsiniz"));
-      return;
-    }
+    if (!yetki.izin(yetki.yetki_vver)) return;
     const QString requested = sys::programFile(QStringLiteral("SQL.xls"));
     QString error;
     if (!DBGrid1->exportTo(requested, &error)) throw std::runtime_error(error.toStdString());
