@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
@@ -22,16 +21,6 @@ namespace {
 const char* kListColumns =
     "KAYIT_NO, KULLANICIKODU, KULLANICI_KODU, KULLANICI_ADI, KULLANICI_SOYADI, DEPERTMAN, GOREVI, UNVANI, USERNAME, "
     "CARIKOD, EMAIL, CEPNO, MACNO, AKTIF";
-
-void upperCaseInput(QLineEdit* e) {
-  QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& t) {
-    const QString up = QLocale(QLocale::Turkish).toUpper(t);
-    if (up == t) return;
-    const int pos = e->cursorPosition();
-    e->setText(up);
-    e->setCursorPosition(pos);
-  });
-}
 
 [[noreturn]] void refuse(const QString& text, QWidget* focus = nullptr) {
   ui::Dialogs::message(text);
@@ -102,9 +91,9 @@ Tfrm_kullanici::Tfrm_kullanici(QWidget* parent) : QDialog(parent) {
   edt_aktif->addItems({QStringLiteral("E"), QStringLiteral("H")});
   form->addRow(QStringLiteral("Aktif"), edt_aktif);
   edit(edt_cepno, "edt_cepno", QStringLiteral("CepNo"), QStringLiteral("CEPNO"), 20);
-  upperCaseInput(edt_adi);
-  upperCaseInput(edt_soyadi);
-  upperCaseInput(edt_macno);
+  ui::upperCaseInput(edt_adi);
+  ui::upperCaseInput(edt_soyadi);
+  ui::upperCaseInput(edt_macno);
   right->addLayout(form);
 
   auto* hak = new QGroupBox(QStringLiteral("Hak Tanım Durumu"), this);

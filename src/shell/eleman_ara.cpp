@@ -1,6 +1,6 @@
 #include "shell/eleman_ara.h"
 
-#include <QLocale>
+#include "ui/widgets.h"
 
 namespace {
 // Every column of the user list but the password.
@@ -16,10 +16,7 @@ Tfrm_eleman_ara::Tfrm_eleman_ara(QWidget* owner)
                                                       {"USERNAME", "USERNAME"},
                                                       {"DEPERTMAN", "DEPERTMAN"}}));
   // Upper-case input, as the list is searched in upper case.
-  connect(edt_ara, &QLineEdit::textEdited, this, [this](const QString& t) {
-    const QString up = QLocale(QLocale::Turkish).toUpper(t);
-    if (up != t) edt_ara->setText(up);
-  });
+  ui::upperCaseInput(edt_ara);
 }
 
 bool Tfrm_eleman_ara::FormShow() {
